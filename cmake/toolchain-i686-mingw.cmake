@@ -16,8 +16,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 # pkg-config must see only the target's .pc files, or the host's include folders leak into the build.
-set(ENV{PKG_CONFIG_LIBDIR} "${ORVANTA_DEPS}/lib/pkgconfig:/usr/i686-w64-mingw32/lib/pkgconfig")
-set(ENV{PKG_CONFIG_PATH} "")
+# The toolchain file is read again for every try_compile, where ORVANTA_DEPS is not set.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ORVANTA_DEPS)
+if(ORVANTA_DEPS)
+    set(ENV{PKG_CONFIG_LIBDIR} "${ORVANTA_DEPS}/lib/pkgconfig:/usr/i686-w64-mingw32/lib/pkgconfig")
+    set(ENV{PKG_CONFIG_PATH} "")
+endif()
 
 # Fully static: libgcc, libstdc++ and winpthreads, so the programs need no DLL besides the system's.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -1,0 +1,3 @@
+#include "choosers/folder_chooser.h"
+
+void ChooseOutputFolder(HWND, HWND) {}

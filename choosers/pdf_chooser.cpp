@@ -1,0 +1,3 @@
+#include "choosers/pdf_chooser.h"
+
+void AddPdfFiles(HWND, HWND) {}

@@ -1,0 +1,3 @@
+#include "conversion/conversion_run.h"
+
+void ConversionRun(HWND, HWND) {}
