@@ -1,0 +1,176 @@
+#include "layout/paragraphs.h"
+
+#include "layout/utf8.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pwt {
+namespace {
+
+constexpr double kBlockLineSpacing = 1.6;  // of the font size: farther lines start a new block
+constexpr double kParagraphGap = 1.3;      // of the block's usual line pitch
+constexpr double kIndent = 0.8;            // of the font size
+constexpr double kAligned = 2.0;           // points
+
+bool sameBlock(const TextLine &a, const TextLine &b) {
+    double size = std::max(a.size, b.size);
+    double pitch = b.base - a.base;
+    return a.dir == b.dir && pitch > 0.3 * size && pitch <= kBlockLineSpacing * size &&
+           std::min(a.size, b.size) > 0.75 * size && b.x0 < a.x1 && a.x0 < b.x1;
+}
+
+bool isCjk(char32_t c) { return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF); }
+
+char32_t firstCodePoint(const std::string &s) {
+    size_t pos = 0;
+    return s.empty() ? 0 : nextCodePoint(s, pos);
+}
+
+char32_t lastCodePoint(const std::string &s) {
+    size_t pos = s.size();
+    while (pos > 0 && (static_cast<unsigned char>(s[pos - 1]) & 0xC0) == 0x80)
+        --pos;
+    if (pos > 0)
+        --pos;
+    return s.empty() ? 0 : nextCodePoint(s, pos);
+}
+
+class ParagraphBuilder {
+public:
+    ParagraphBuilder(const PageGlyphs &page, double bodySize) : page_(page), bodySize_(bodySize) {}
+
+    void addLine(const TextLine &line, bool first) {
+        std::string lastText = paragraph_.runs.empty() ? "" : paragraph_.runs.back().text;
+        bool joinHyphen = false, noSpace = false;
+        if (!first && !line.chars.empty()) {
+            char32_t next = firstCodePoint(page_.glyphs[line.chars.front().glyph].text);
+            char32_t last = lastCodePoint(lastText);
+            joinHyphen = last == '-' && lastText.size() >= 2 && isLowerCaseLetter(next);
+            noSpace = isCjk(last) && isCjk(next);
+            if (joinHyphen)
+                paragraph_.runs.back().text.pop_back();
+        }
+        for (size_t i = 0; i < line.chars.size(); ++i) {
+            const FrameChar &c = line.chars[i];
+            const Glyph &g = page_.glyphs[c.glyph];
+            RunStyle style = page_.styles[static_cast<size_t>(g.style)];
+            style.size = std::round(g.size * 2) / 2;
+            bool space = i == 0 ? !first && !joinHyphen && !noSpace : line.wordStart[i];
+            if (paragraph_.runs.empty() || paragraph_.runs.back().style != style) {
+                if (space && !paragraph_.runs.empty())
+                    paragraph_.runs.back().text += ' ';
+                paragraph_.runs.push_back(Run{Run::Kind::Text, std::string(), style});
+            } else if (space) {
+                paragraph_.runs.back().text += ' ';
+            }
+            paragraph_.runs.back().text += g.text;
+        }
+        lines_.push_back(&line);
+    }
+
+    bool empty() const { return lines_.empty(); }
+
+    Paragraph finish(double blockLeft, double blockRight) {
+        Paragraph p = std::move(paragraph_);
+        paragraph_ = Paragraph();
+        const TextLine &firstLine = *lines_.front();
+        double left = firstLine.x0, right = firstLine.x1;
+        for (const TextLine *l : lines_) {
+            if (l != lines_.front() || lines_.size() == 1)
+                left = std::min(left, l->x0);
+            right = std::max(right, l->x1);
+        }
+        if (lines_.size() > 1)
+            left = std::min(left, lines_[1]->x0);
+        p.leftIndent = left - blockLeft;
+        p.rightIndent = blockRight - right;
+        p.firstLineIndent = firstLine.x0 - left;
+        if (lines_.size() > 1)
+            p.lineSpacing = (lines_.back()->base - firstLine.base) / static_cast<double>(lines_.size() - 1);
+        p.alignment = alignment(left, right);
+        double size = firstLine.size;
+        if (lines_.size() <= 3 && size >= 1.2 * bodySize_)
+            p.headingLevel = size >= 1.8 * bodySize_ ? 1 : size >= 1.4 * bodySize_ ? 2 : 3;
+        lines_.clear();
+        return p;
+    }
+
+private:
+    Alignment alignment(double left, double right) const {
+        if (lines_.size() < 2)
+            return Alignment::Left;
+        bool leftAll = true, rightAll = true, centred = true;
+        double middle = (left + right) / 2;
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            const TextLine &l = *lines_[i];
+            leftAll = leftAll && (i == 0 || std::fabs(l.x0 - left) < kAligned);
+            rightAll = rightAll && (i + 1 == lines_.size() || std::fabs(l.x1 - right) < kAligned);
+            centred = centred && std::fabs((l.x0 + l.x1) / 2 - middle) < kAligned;
+        }
+        if (leftAll && rightAll)
+            return Alignment::Justify;
+        if (centred && !leftAll)
+            return Alignment::Center;
+        if (rightAll && !leftAll)
+            return Alignment::Right;
+        return Alignment::Left;
+    }
+
+    const PageGlyphs &page_;
+    double bodySize_;
+    Paragraph paragraph_;
+    std::vector<const TextLine *> lines_;
+};
+
+bool startsParagraph(const TextLine &prev, const TextLine &line, double pitch, double blockLeft) {
+    if (pitch > 0 && line.base - prev.base > kParagraphGap * pitch)
+        return true;
+    bool indented = line.x0 - blockLeft > kIndent * line.size && prev.x0 - blockLeft < 0.3 * line.size;
+    return indented || std::fabs(line.size - prev.size) > 0.15 * prev.size;
+}
+
+} // namespace
+
+std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGlyphs &page, double bodySize) {
+    std::vector<Block> blocks;
+    size_t i = 0;
+    while (i < lines.size()) {
+        size_t j = i + 1;
+        while (j < lines.size() && sameBlock(lines[j - 1], lines[j]))
+            ++j;
+        double left = lines[i].x0, right = lines[i].x1, pitch = 0;
+        for (size_t k = i; k < j; ++k) {
+            left = std::min(left, lines[k].x0);
+            right = std::max(right, lines[k].x1);
+        }
+        if (j - i > 1) {
+            std::vector<double> pitches;
+            for (size_t k = i + 1; k < j; ++k)
+                pitches.push_back(lines[k].base - lines[k - 1].base);
+            std::nth_element(pitches.begin(), pitches.begin() + static_cast<long>(pitches.size() / 2), pitches.end());
+            pitch = pitches[pitches.size() / 2];
+        }
+        Block block;
+        block.left = left;
+        block.right = right;
+        block.top = lines[i].base - lines[i].size;
+        block.bottom = lines[j - 1].base + 0.25 * lines[j - 1].size;
+        ParagraphBuilder builder(page, bodySize);
+        for (size_t k = i; k < j; ++k) {
+            if (k > i && startsParagraph(lines[k - 1], lines[k], pitch, left)) {
+                block.paragraphs.push_back(builder.finish(left, right));
+                builder.addLine(lines[k], true);
+            } else {
+                builder.addLine(lines[k], k == i);
+            }
+        }
+        if (!builder.empty())
+            block.paragraphs.push_back(builder.finish(left, right));
+        blocks.push_back(std::move(block));
+        i = j;
+    }
+    return blocks;
+}
+
+} // namespace pwt

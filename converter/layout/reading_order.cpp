@@ -1,0 +1,142 @@
+#include "layout/reading_order.h"
+
+#include "layout/lines.h"
+
+#include <algorithm>
+
+namespace pwt {
+namespace {
+
+constexpr double kGutter = 1.0;  // of the region's median font size: the narrowest column gap
+constexpr int kMaxDepth = 48;
+
+struct Gap {
+    double from, to;
+};
+
+struct Cutter {
+    const PageGlyphs &page;
+    int dir;
+    std::vector<TextLine> &out;
+
+    // Gaps of at least minGap between the chars' extents along the text, within [left, right].
+    static std::vector<Gap> gapsAlong(std::vector<FrameChar> &chars, double minGap, double left, double right) {
+        std::sort(chars.begin(), chars.end(), [](const FrameChar &a, const FrameChar &b) { return a.x0 < b.x0; });
+        std::vector<Gap> gaps;
+        double reach = left;
+        for (const FrameChar &c : chars) {
+            if (c.space)
+                continue;
+            if (c.x0 - reach >= minGap)
+                gaps.push_back({reach, c.x0});
+            reach = std::max(reach, c.x1);
+        }
+        if (right - reach >= minGap)
+            gaps.push_back({reach, right});
+        return gaps;
+    }
+
+    static std::vector<Gap> intersect(const std::vector<Gap> &a, const std::vector<Gap> &b, double minGap) {
+        std::vector<Gap> out;
+        for (const Gap &x : a)
+            for (const Gap &y : b) {
+                double from = std::max(x.from, y.from), to = std::min(x.to, y.to);
+                if (to - from >= minGap)
+                    out.push_back({from, to});
+            }
+        return out;
+    }
+
+    void cut(std::vector<FrameChar> chars, int depth) {
+        if (chars.empty())
+            return;
+        if (depth >= kMaxDepth) {
+            buildLines(std::move(chars), page, dir, out);
+            return;
+        }
+        double minGap = kGutter * medianSize(chars);
+        double left = chars.front().x0, right = chars.front().x1;
+        for (const FrameChar &c : chars) {
+            left = std::min(left, c.x0);
+            right = std::max(right, c.x1);
+        }
+
+        // Columns: interior gaps through the whole region.
+        std::vector<Gap> gutters = gapsAlong(chars, minGap, left, right);
+        gutters.erase(std::remove_if(gutters.begin(), gutters.end(),
+                                     [&](const Gap &g) { return g.from <= left || g.to >= right; }),
+                      gutters.end());
+        if (!gutters.empty()) {
+            size_t k = 0;
+            std::vector<FrameChar> column;
+            for (const FrameChar &c : chars) {  // sorted along the text by gapsAlong
+                while (k < gutters.size() && c.x0 >= gutters[k].to) {
+                    cut(std::move(column), depth + 1);
+                    column.clear();
+                    ++k;
+                }
+                column.push_back(c);
+            }
+            cut(std::move(column), depth + 1);
+            return;
+        }
+
+        // Rows: horizontal gaps between the chars' vertical extents.
+        std::sort(chars.begin(), chars.end(), [](const FrameChar &a, const FrameChar &b) { return a.top() < b.top(); });
+        std::vector<std::vector<FrameChar>> rows;
+        double reach = chars.front().bottom();
+        rows.emplace_back();
+        for (const FrameChar &c : chars) {
+            if (c.top() > reach && !rows.back().empty())
+                rows.emplace_back();
+            rows.back().push_back(c);
+            reach = std::max(reach, c.bottom());
+        }
+        if (rows.size() == 1) {
+            buildLines(std::move(rows.front()), page, dir, out);
+            return;
+        }
+
+        // Consecutive rows with a common gutter, with text on both sides of it, are read as columns.
+        size_t i = 0;
+        while (i < rows.size()) {
+            std::vector<Gap> common = gapsAlong(rows[i], minGap, left, right);
+            std::vector<FrameChar> group = rows[i];
+            size_t j = i + 1;
+            for (; j < rows.size(); ++j) {
+                std::vector<Gap> next = intersect(common, gapsAlong(rows[j], minGap, left, right), minGap);
+                if (next.empty())
+                    break;
+                common = std::move(next);
+                group.insert(group.end(), rows[j].begin(), rows[j].end());
+            }
+            bool interior = false;
+            for (const Gap &g : common) {
+                bool before = false, after = false;
+                for (const FrameChar &c : group) {
+                    before = before || c.x1 <= g.from;
+                    after = after || c.x0 >= g.to;
+                }
+                interior = interior || (before && after);
+            }
+            if (j > i + 1 && interior) {
+                cut(std::move(group), depth + 1);
+            } else {
+                j = i + 1;
+                buildLines(std::move(rows[i]), page, dir, out);
+            }
+            i = j;
+        }
+    }
+};
+
+} // namespace
+
+std::vector<TextLine> orderLines(std::vector<FrameChar> chars, const PageGlyphs &page, int dir) {
+    std::vector<TextLine> lines;
+    Cutter cutter{page, dir, lines};
+    cutter.cut(std::move(chars), 0);
+    return lines;
+}
+
+} // namespace pwt
