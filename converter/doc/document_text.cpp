@@ -5,9 +5,21 @@
 #include "doc/stylesheet.h"
 #include "doc/unicode.h"
 
+#include <cctype>
+
 namespace pwt::doc {
 
 namespace {
+
+constexpr size_t kCatdocBlockChars = 128;
+
+bool catdocSeesUtf16(char16_t c) { return c == u' ' || c == kParagraphMark || (c < 0x80 && std::ispunct(c)); }
+
+std::string hidden(std::string props) {
+    put16(props, sprm::CFVanish);
+    put8(props, 1);
+    return props;
+}
 
 bool sameSize(const Page &a, const Page &b) { return a.width == b.width && a.height == b.height; }
 
@@ -66,9 +78,8 @@ private:
                 put(kLineBreak, props);
                 continue;
             }
-            const std::u16string text = toUtf16(run.text);
-            for (char16_t c : text)
-                out_.text += clean(c);
+            for (char16_t c : toUtf16(run.text))
+                append(clean(c), props);
             out_.runs.push_back({uint32_t(out_.text.size()), props});
         }
         put(kParagraphMark, style ? charProps(*style) : charProps(RunStyle()));
@@ -78,6 +89,23 @@ private:
         props += paragraphGrpprl(p);
         out_.paragraphs.push_back({uint32_t(out_.text.size()), props});
         ++paragraphsInSection_;
+    }
+
+    // catdoc decides for each 256 bytes of text whether they are UTF-16 by looking for an ASCII space,
+    // punctuation or paragraph mark; without one it reads them as 8-bit and garbles pure CJK text. Such a
+    // block gets a hidden space in its last character, which Word and LibreOffice do not show.
+    void append(char16_t c, const std::string &props) {
+        const size_t at = out_.text.size();
+        if (at % kCatdocBlockChars == 0)
+            blockHasAscii_ = false;
+        if (at % kCatdocBlockChars == kCatdocBlockChars - 1 && !blockHasAscii_ && !catdocSeesUtf16(c)) {
+            out_.runs.push_back({uint32_t(at), props});
+            out_.text += u' ';
+            out_.runs.push_back({uint32_t(at + 1), hidden(props)});
+            blockHasAscii_ = false;
+        }
+        out_.text += c;
+        blockHasAscii_ = blockHasAscii_ || catdocSeesUtf16(c);
     }
 
     // The section's last paragraph mark becomes the section mark, so no empty paragraph is added.
@@ -94,7 +122,7 @@ private:
     }
 
     void put(char16_t c, const std::string &props) {
-        out_.text += c;
+        append(c, props);
         out_.runs.push_back({uint32_t(out_.text.size()), props});
     }
 
@@ -106,6 +134,7 @@ private:
     const Page *sectionPage_ = nullptr;
     size_t paragraphsInSection_ = 0;
     bool pageBreakPending_ = false;
+    bool blockHasAscii_ = false;
     const Page defaultPage_{};
 };
 

@@ -11,6 +11,7 @@ namespace pwt::doc {
 namespace sprm {
 constexpr uint16_t CFBold = 0x0835;
 constexpr uint16_t CFItalic = 0x0836;
+constexpr uint16_t CFVanish = 0x083C;
 constexpr uint16_t CHps = 0x4A43;
 constexpr uint16_t CRgFtc0 = 0x4A4F;  // ASCII text
 constexpr uint16_t CRgFtc1 = 0x4A50;  // East Asian text
