@@ -1,5 +1,5 @@
-// Converts PDF files to text with the reader alone: pwt_read [--time] IN.pdf [OUT.txt]
-// With --time it prints pages and seconds instead of writing text.
+// Converts a PDF file to text with the reader alone: pwt_read [--time|--verbose] IN.pdf [OUT.txt]
+// --time prints pages and seconds instead of the text; --verbose prints qpdf's warnings.
 #include "model/error.h"
 #include "pdf/pdf_reader.h"
 #include "text/text_writer.h"
@@ -11,13 +11,16 @@
 
 int main(int argc, char **argv) {
     bool timing = argc > 1 && std::strcmp(argv[1], "--time") == 0;
-    int first = timing ? 2 : 1;
+    bool verbose = argc > 1 && std::strcmp(argv[1], "--verbose") == 0;
+    int first = timing || verbose ? 2 : 1;
     if (argc <= first) {
-        std::cerr << "usage: pwt_read [--time] IN.pdf [OUT.txt]\n";
+        std::cerr << "usage: pwt_read [--time|--verbose] IN.pdf [OUT.txt]\n";
         return 99;
     }
     pwt::ReadOptions options;
     options.dataDir = PWT_DATA_DIR;
+    if (verbose)
+        options.warn = [](const std::string &message) { std::cerr << message << '\n'; };
     try {
         auto start = std::chrono::steady_clock::now();
         pwt::Document doc = pwt::readPdf(argv[first], options);

@@ -7,7 +7,8 @@
 namespace pwt {
 namespace {
 
-constexpr double kGutter = 1.0;  // of the region's median font size: the narrowest column gap
+constexpr double kGutter = 0.7;          // of the region's median font size: the narrowest column gap
+constexpr double kSingleLineGutter = 3;  // within one line only a wide gap separates columns
 constexpr int kMaxDepth = 48;
 
 struct Gap {
@@ -54,12 +55,16 @@ struct Cutter {
             buildLines(std::move(chars), page, dir, out);
             return;
         }
-        double minGap = kGutter * medianSize(chars);
+        double size = medianSize(chars);
         double left = chars.front().x0, right = chars.front().x1;
+        double top = chars.front().top(), bottom = chars.front().bottom();
         for (const FrameChar &c : chars) {
             left = std::min(left, c.x0);
             right = std::max(right, c.x1);
+            top = std::min(top, c.top());
+            bottom = std::max(bottom, c.bottom());
         }
+        double minGap = (bottom - top < 1.5 * size ? kSingleLineGutter : kGutter) * size;
 
         // Columns: interior gaps through the whole region.
         std::vector<Gap> gutters = gapsAlong(chars, minGap, left, right);
@@ -123,7 +128,7 @@ struct Cutter {
                 cut(std::move(group), depth + 1);
             } else {
                 j = i + 1;
-                buildLines(std::move(rows[i]), page, dir, out);
+                cut(std::move(rows[i]), depth + 1);
             }
             i = j;
         }

@@ -97,6 +97,32 @@ std::shared_ptr<const CMap> FontData::predefinedCMap(const std::string &name) {
     return cmaps_[name] = map;
 }
 
+const std::vector<std::string> &FontData::cffStandardStrings() {
+    if (cffStringsLoaded_ || dir_.empty())
+        return cffStrings_;
+    cffStringsLoaded_ = true;
+    // A PostScript file: the names stand between "/CFFStandardStrings mark" and "counttomark".
+    std::string data;
+    if (!readWholeFile(dir_ + "/cff-standard-strings.ps", data))
+        return cffStrings_;
+    size_t pos = data.find("CFFStandardStrings mark");
+    size_t end = data.find("counttomark", pos);
+    if (pos == std::string::npos || end == std::string::npos)
+        return cffStrings_;
+    std::istringstream in(data.substr(pos, end - pos));
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '%')
+            continue;
+        std::istringstream words(line);
+        std::string w;
+        while (words >> w)
+            if (w.size() > 1 && w[0] == '/' && w != "/CFFStandardStrings")
+                cffStrings_.push_back(w.substr(1));
+    }
+    return cffStrings_;
+}
+
 const std::vector<char32_t> *FontData::cidToUnicode(const std::string &collection) {
     auto it = cidTables_.find(collection);
     if (it != cidTables_.end())

@@ -28,6 +28,9 @@ public:
     // "Identity-H", "GBK-EUC-H" and the like; nullptr when unknown.
     std::shared_ptr<const CMap> predefinedCMap(const std::string &name);
 
+    // The 391 glyph names CFF fonts refer to by number; empty when the data is missing.
+    const std::vector<std::string> &cffStandardStrings();
+
     // CID-to-Unicode table of a character collection such as "Adobe-GB1"; nullptr when not shipped.
     const std::vector<char32_t> *cidToUnicode(const std::string &collection);
 
@@ -39,6 +42,8 @@ private:
     std::map<std::string, std::unique_ptr<FontMetrics>> metrics_;
     std::map<std::string, std::shared_ptr<const CMap>> cmaps_;
     std::map<std::string, std::unique_ptr<std::vector<char32_t>>> cidTables_;
+    std::vector<std::string> cffStrings_;
+    bool cffStringsLoaded_ = false;
     int cmapDepth_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "pdf/simple_font.h"
 
 #include "layout/utf8.h"
+#include "pdf/cff_encoding.h"
 #include "pdf/cmap.h"
 #include "pdf/font_data.h"
 #include "pdf/stream_data.h"
@@ -38,10 +39,19 @@ private:
 };
 
 // The encoding a Type1 font program declares: "/Encoding StandardEncoding def" or "dup 65 /A put" lines
-// in its clear-text part.
-bool builtinType1Encoding(QPDFObjectHandle descriptor, std::array<std::string, 256> &names, bool &standard) {
-    QPDFObjectHandle file = descriptor.isDictionary() ? descriptor.getKey("/FontFile") : QPDFObjectHandle();
+// in its clear-text part; or the encoding of a bare CFF program.
+bool builtinType1Encoding(QPDFObjectHandle descriptor, FontData &data, std::array<std::string, 256> &names,
+                          bool &standard) {
+    if (!descriptor.isDictionary())
+        return false;
     std::string program;
+    QPDFObjectHandle cff = descriptor.getKey("/FontFile3");
+    if (cff.isStream()) {
+        QPDFObjectHandle subtype = cff.getDict().getKey("/Subtype");
+        return subtype.isName() && subtype.getName() == "/Type1C" && readStreamData(cff, program) &&
+               cffBuiltinEncoding(program, data.cffStandardStrings(), names, standard);
+    }
+    QPDFObjectHandle file = descriptor.getKey("/FontFile");
     if (!file.isStream() || !readStreamData(file, program))
         return false;
     size_t end = program.find("eexec");
@@ -144,7 +154,7 @@ void SimpleFont::applyEncoding(QPDFObjectHandle dict, QPDFObjectHandle descripto
             base = &winAnsiEncoding();
         else if (subtype == "/Type3")
             base = nullptr;
-        else if (builtinType1Encoding(descriptor, builtinNames, builtinStandard) && !builtinStandard)
+        else if (builtinType1Encoding(descriptor, data, builtinNames, builtinStandard) && !builtinStandard)
             base = nullptr;
         else
             base = &data.standardEncoding();
