@@ -9,6 +9,7 @@ namespace {
 
 constexpr double kGutter = 0.7;          // of the region's median font size: the narrowest column gap
 constexpr double kSingleLineGutter = 3;  // within one line only a wide gap separates columns
+constexpr double kMinColumnWidth = 6;   // of the font size: narrower strips (line numbers, keys) stay in their rows
 constexpr int kMaxDepth = 48;
 
 struct Gap {
@@ -48,7 +49,7 @@ struct Cutter {
         return out;
     }
 
-    void cut(std::vector<FrameChar> chars, int depth) {
+    void cut(std::vector<FrameChar> chars, int depth, bool merged = false) {
         if (chars.empty())
             return;
         if (depth >= kMaxDepth) {
@@ -71,6 +72,16 @@ struct Cutter {
         gutters.erase(std::remove_if(gutters.begin(), gutters.end(),
                                      [&](const Gap &g) { return g.from <= left || g.to >= right; }),
                       gutters.end());
+        // Columns too narrow to be text columns join their neighbours.
+        double minWidth = kMinColumnWidth * size;
+        for (size_t k = 0; k < gutters.size();) {
+            double before = gutters[k].from - (k == 0 ? left : gutters[k - 1].to);
+            double after = (k + 1 == gutters.size() ? right : gutters[k + 1].from) - gutters[k].to;
+            if (before < minWidth || after < minWidth)
+                gutters.erase(gutters.begin() + static_cast<long>(k));
+            else
+                ++k;
+        }
         if (!gutters.empty()) {
             size_t k = 0;
             std::vector<FrameChar> column;
@@ -97,8 +108,10 @@ struct Cutter {
             rows.back().push_back(c);
             reach = std::max(reach, c.bottom());
         }
-        if (rows.size() == 1) {
-            buildLines(std::move(rows.front()), page, dir, out);
+        if (rows.size() == 1 || merged) {
+            // A merged group whose columns proved too narrow is read row by row.
+            for (std::vector<FrameChar> &row : rows)
+                buildLines(std::move(row), page, dir, out);
             return;
         }
 
@@ -106,28 +119,36 @@ struct Cutter {
         size_t i = 0;
         while (i < rows.size()) {
             std::vector<Gap> common = gapsAlong(rows[i], minGap, left, right);
-            std::vector<FrameChar> group = rows[i];
+            double minX1 = right, maxX0 = left;  // a gap is interior when a char ends before it and one starts after
+            auto extend = [&](const std::vector<FrameChar> &row) {
+                for (const FrameChar &c : row) {
+                    minX1 = std::min(minX1, c.x1);
+                    maxX0 = std::max(maxX0, c.x0);
+                }
+            };
+            auto interior = [&](const std::vector<Gap> &gaps, double lo, double hi) {
+                return std::any_of(gaps.begin(), gaps.end(), [&](const Gap &g) { return lo <= g.from && hi >= g.to; });
+            };
+            extend(rows[i]);
             size_t j = i + 1;
             for (; j < rows.size(); ++j) {
                 std::vector<Gap> next = intersect(common, gapsAlong(rows[j], minGap, left, right), minGap);
-                if (next.empty())
+                double lo = minX1, hi = maxX0;
+                for (const FrameChar &c : rows[j]) {
+                    lo = std::min(lo, c.x1);
+                    hi = std::max(hi, c.x0);
+                }
+                if (!interior(next, lo, hi))
                     break;
                 common = std::move(next);
-                group.insert(group.end(), rows[j].begin(), rows[j].end());
+                extend(rows[j]);
             }
-            bool interior = false;
-            for (const Gap &g : common) {
-                bool before = false, after = false;
-                for (const FrameChar &c : group) {
-                    before = before || c.x1 <= g.from;
-                    after = after || c.x0 >= g.to;
-                }
-                interior = interior || (before && after);
-            }
-            if (j > i + 1 && interior) {
-                cut(std::move(group), depth + 1);
+            if (j > i + 1) {
+                std::vector<FrameChar> group;
+                for (size_t k = i; k < j; ++k)
+                    group.insert(group.end(), rows[k].begin(), rows[k].end());
+                cut(std::move(group), depth + 1, true);
             } else {
-                j = i + 1;
                 cut(std::move(rows[i]), depth + 1);
             }
             i = j;
