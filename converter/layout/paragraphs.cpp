@@ -3,6 +3,7 @@
 #include "layout/utf8.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace pwt {
@@ -46,7 +47,10 @@ public:
         if (!first && !line.chars.empty()) {
             char32_t next = firstCodePoint(page_.glyphs[line.chars.front().glyph].text);
             char32_t last = lastCodePoint(lastText);
-            joinHyphen = last == '-' && lastText.size() >= 2 && isLowerCaseLetter(next);
+            // Only a hyphen that ends a word: "exam-" joins "ple", a dash between spaces stays.
+            char before = lastText.size() >= 2 ? lastText[lastText.size() - 2] : ' ';
+            bool wordBefore = std::isalpha(static_cast<unsigned char>(before)) || (before & 0x80);
+            joinHyphen = last == '-' && wordBefore && isLowerCaseLetter(next);
             noSpace = isCjk(last) && isCjk(next);
             if (joinHyphen)
                 paragraph_.runs.back().text.pop_back();

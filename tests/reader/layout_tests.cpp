@@ -1,0 +1,129 @@
+// The layout: reading order, paragraphs, hyphens, styles, and the text back end's shape.
+#include "pdf_builder.h"
+#include "test_support.h"
+
+#include "text/text_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace pwt::test {
+namespace {
+
+// Lines of Helvetica 10 at the given x, starting at the top y (PDF space) and 12 points apart.
+std::string lines(double x, double y, std::initializer_list<const char *> texts) {
+    std::string ops = "BT /F1 10 Tf 12 TL 1 0 0 1 " + std::to_string(x) + " " + std::to_string(y) + " Tm ";
+    for (const char *t : texts)
+        ops += std::string("(") + t + ") Tj T* ";
+    return ops + "ET\n";
+}
+
+TEST(ReadingOrder, TwoColumnsUnderATitle) {
+    std::string content = "BT /F1 16 Tf 120 740 Td (Title across both) Tj ET\n" +
+                          lines(72, 700, {"left column, line one", "left column, line two", "three"}) +
+                          lines(320, 700, {"right column, line one", "right column, line two", "three"});
+    EXPECT_EQ(pageText(content, kHelvetica), "Title across both left column, line one left column, line two three "
+                                             "right column, line one right column, line two three");
+}
+
+TEST(ReadingOrder, ColumnsWithAParagraphGapOnOneSide) {
+    std::string content = lines(72, 700, {"a1 left column text", "a2", "", "a3 left column text", "a4"}) +
+                          lines(320, 700, {"b1 right column text", "b2", "b3", "b4", "b5"});
+    EXPECT_EQ(pageText(content, kHelvetica),
+              "a1 left column text a2 a3 left column text a4 b1 right column text b2 b3 b4 b5");
+}
+
+TEST(ReadingOrder, NarrowStripsStayInTheirRows) {
+    // Line numbers beside code are not a column of their own.
+    std::string content = lines(72, 700, {"1", "2", "3"}) + lines(100, 700, {"int main() {", "return 0;", "}"});
+    EXPECT_EQ(pageText(content, kHelvetica), "1 int main() { 2 return 0; 3 }");
+}
+
+TEST(ReadingOrder, ContentOrderDoesNotMatter) {
+    std::string content = "BT /F1 10 Tf 72 688 Td (second) Tj ET BT /F1 10 Tf 72 700 Td (first) Tj ET "
+                          "BT /F1 10 Tf 120 688 Td (line) Tj ET";
+    EXPECT_EQ(pageText(content, kHelvetica), "first second line");
+}
+
+TEST(ReadingOrder, RotatedText) {
+    EXPECT_EQ(pageText("BT /F1 10 Tf 0 1 -1 0 300 300 Tm (upwards) Tj ET", kHelvetica), "upwards");
+}
+
+TEST(Words, GapsAndDuplicates) {
+    struct Case {
+        const char *name, *ops, *expected;
+    } cases[] = {
+        {"kerning stays inside a word", "[(W) 80 (ord)] TJ", "Word"},
+        {"a wide adjustment is a space", "[(two) -300 (words)] TJ", "two words"},
+        {"fake bold drawn twice", "(Bold) Tj 0.3 0 Td (Bold) Tj", "Bold"},
+        {"superscript on its line", "(x) Tj 3 Ts 7 Tf (2) Tj 0 Ts 10 Tf ( = 4) Tj", "x2 = 4"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(pageText(std::string("BT /F1 10 Tf 100 700 Td ") + c.ops + " ET", kHelvetica), c.expected) << c.name;
+}
+
+TEST(Paragraphs, HyphensJoinOnlyBeforeLowerCase) {
+    struct Case {
+        const char *first, *second, *expected;
+    } cases[] = {
+        {"an exam-", "ple here", "an example here"},
+        {"the Foo-", "Bar case", "the Foo- Bar case"},
+        {"x -", "dash", "x - dash"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(pageText(lines(72, 700, {c.first, c.second}), kHelvetica), c.expected) << c.first;
+}
+
+TEST(Paragraphs, SplitBySpacingAndIndent) {
+    std::string content = lines(72, 700, {"one a", "one b"}) + lines(72, 660, {"two a", "two b"}) +
+                          lines(90, 630, {"three a"}) + lines(72, 618, {"three b"});
+    Document doc = readPdfBytes([&] {
+        PdfBuilder pdf;
+        pdf.page(content, kHelvetica);
+        return pdf.bytes();
+    }());
+    std::vector<std::string> texts;
+    for (const Block &b : doc.pages.at(0).blocks)
+        for (const Paragraph &p : b.paragraphs)
+            texts.push_back(p.text());
+    EXPECT_EQ(texts, (std::vector<std::string>{"one a one b", "two a two b", "three a three b"}));
+}
+
+TEST(Paragraphs, HeadingsKeepTheirStyle) {
+    PdfBuilder pdf;
+    pdf.page("BT /F2 20 Tf 72 720 Td (Heading) Tj ET " + lines(72, 690, {"body text", "more body"}) +
+                 lines(72, 660, {"and more"}) + lines(72, 630, {"still more"}),
+             "<< /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> "
+             "/F2 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica-BoldOblique >> >> >>");
+    Document doc = readPdfBytes(pdf.bytes());
+    const Paragraph &heading = doc.pages.at(0).blocks.at(0).paragraphs.at(0);
+    ASSERT_EQ(heading.runs.size(), 1u);
+    EXPECT_EQ(heading.runs[0].text, "Heading");
+    EXPECT_EQ(heading.runs[0].style.font, "Helvetica");
+    EXPECT_TRUE(heading.runs[0].style.bold);
+    EXPECT_TRUE(heading.runs[0].style.italic);
+    EXPECT_EQ(heading.runs[0].style.size, 20);
+    EXPECT_EQ(heading.headingLevel, 1);
+    const Paragraph &body = doc.pages.at(0).blocks.at(1).paragraphs.at(0);
+    EXPECT_FALSE(body.runs.at(0).style.bold);
+    EXPECT_EQ(body.headingLevel, 0);
+}
+
+TEST(Pages, RotationAndCropBox) {
+    PdfBuilder pdf;
+    pdf.page(lines(72, 700, {"turned"}), kHelvetica, "/Rotate 90");
+    pdf.page(lines(72, 700, {"inside"}) + lines(400, 100, {"outside"}), kHelvetica, "/CropBox [0 300 612 792]");
+    Document doc = readPdfBytes(pdf.bytes());
+    ASSERT_EQ(doc.pages.size(), 2u);
+    EXPECT_EQ(doc.pages[0].rotation, 90);
+    EXPECT_EQ(doc.pages[0].width, 792);
+    EXPECT_EQ(doc.pages[0].height, 612);
+    EXPECT_EQ(doc.pages[1].height, 492);
+    std::ostringstream text;
+    writeText(doc, text);
+    EXPECT_EQ(text.str(), "turned\n\n\finside\n\n\f");
+}
+
+} // namespace
+} // namespace pwt::test
