@@ -10,17 +10,18 @@ constexpr int kCellBuffer = 1024;
 class OutputFile {
 public:
     explicit OutputFile(const std::string &path)
-        : path_(path), handle_(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
     ~OutputFile() {
         if (!IsOpen())
             return;
+        // A table cut short by a failed write is worse than none: leave the file as empty as it was
+        // opened. The file is not deleted, since the path may name a device.
+        if (failed_ && SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) == 0)
+            SetEndOfFile(handle_);
         CloseHandle(handle_);
-        // A table cut short by a failed write is worse than none.
-        if (failed_)
-            DeleteFileA(path_.c_str());
     }
 
     bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
@@ -37,7 +38,6 @@ public:
     }
 
 private:
-    std::string path_;
     HANDLE handle_;
     bool failed_ = false;
 };

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -34,6 +35,50 @@ LRESULT CALLBACK RefuseSingleSelection(HWND window, UINT message, WPARAM wParam,
                                        DWORD_PTR) {
     if (message == WM_STYLECHANGING && wParam == static_cast<WPARAM>(GWL_STYLE))
         reinterpret_cast<STYLESTRUCT *>(lParam)->styleNew &= ~LVS_SINGLESEL;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+struct FixedAnswer {
+    UINT message;
+    LRESULT value;
+};
+
+LRESULT CALLBACK AnswerFixed(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+    auto *answer = reinterpret_cast<FixedAnswer *>(data);
+    if (message == answer->message)
+        return answer->value;
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, AnswerFixed, id);
+        delete answer;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Wine's list view keeps no background image named by a path, so `bkimage` stands in for that part
+// of the control: it keeps what LVM_SETBKIMAGEA was given and answers LVM_GETBKIMAGEA with the path.
+struct BackgroundImage {
+    ULONG flags = 0;
+    int x = 0, y = 0;
+    std::string path;
+};
+
+LRESULT CALLBACK KeepBackgroundImage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR data) {
+    auto *image = reinterpret_cast<BackgroundImage *>(data);
+    auto *record = reinterpret_cast<LVBKIMAGEA *>(lParam);
+    switch (message) {
+    case LVM_SETBKIMAGEA:
+        *image = {record->ulFlags, record->xOffsetPercent, record->yOffsetPercent,
+                  std::string(record->pszImage, strnlen(record->pszImage, record->cchImageMax))};
+        return TRUE;
+    case LVM_GETBKIMAGEA:
+        lstrcpynA(record->pszImage, image->path.c_str(), record->cchImageMax);
+        return TRUE;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, KeepBackgroundImage, id);
+        delete image;
+        break;
+    }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
@@ -108,6 +153,24 @@ std::string Run(const std::vector<std::string> &f) {
     }
     if (verb == "lock")
         return std::to_string(SetWindowSubclass(list, RefuseSingleSelection, 1, 0));
+    if (verb == "send")
+        return std::to_string(SendMessageA(list, std::stoul(f.at(2)), std::stoul(f.at(3)), std::stol(f.at(4))));
+    if (verb == "answer") {
+        auto *answer = new FixedAnswer{static_cast<UINT>(std::stoul(f.at(2))), std::stol(f.at(3))};
+        return std::to_string(SetWindowSubclass(list, AnswerFixed, answer->message, reinterpret_cast<DWORD_PTR>(answer)));
+    }
+    if (verb == "bkimage") {
+        static_assert(sizeof(LVBKIMAGEA) == 24, "the 32-bit layout the accessor stages");
+        return std::to_string(
+            SetWindowSubclass(list, KeepBackgroundImage, 1, reinterpret_cast<DWORD_PTR>(new BackgroundImage)));
+    }
+    if (verb == "bkrecord") {
+        BackgroundImage *image = nullptr;
+        GetWindowSubclass(list, KeepBackgroundImage, 1, reinterpret_cast<DWORD_PTR *>(&image));
+        return image ? std::to_string(image->flags) + ';' + std::to_string(image->x) + ';' + std::to_string(image->y) +
+                           ';' + image->path
+                     : "none";
+    }
     if (verb == "dump")
         return Dump(list);
     if (verb == "texts")

@@ -11,6 +11,10 @@
 //   item <list> <index> <image> <state image> <param> <indent>
 //   select <list> <index>                 selects (and focuses) one more item
 //   lock <list>                           the list refuses LVS_SINGLESEL from then on
+//   send <window> <message> <wParam> <lParam>   a message without pointers; answers its result
+//   answer <window> <message> <value>     the window answers that message with the value from then on
+//   bkimage <list>                        the list keeps the background image path it is given
+//   bkrecord <list>                       what it was given: flags;x offset;y offset;path
 //   dump <list>                           every item: its texts, image, state bits, param and indent
 //   texts <list>                          the texts of every item
 //   style <list>                          the style word

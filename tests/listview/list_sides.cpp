@@ -133,6 +133,15 @@ void ListSide::Select(HWND list, int index) { Do(Join({"select", Handle(list), s
 
 void ListSide::Lock(HWND list) { Do(Join({"lock", Handle(list)})); }
 
+LRESULT ListSide::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return std::stol(Do(Join({"send", Handle(window), std::to_string(message), std::to_string(wParam),
+                              std::to_string(lParam)})));
+}
+
+void ListSide::Answer(HWND window, UINT message, LRESULT value) {
+    Do(Join({"answer", Handle(window), std::to_string(message), std::to_string(value)}));
+}
+
 std::string ListSide::Dump(HWND list) { return Do(Join({"dump", Handle(list)})); }
 
 std::string ListSide::Texts(HWND list) { return Do(Join({"texts", Handle(list)})); }

@@ -18,6 +18,8 @@ public:
     void Item(HWND list, int index, int image, int stateImage, int param, int indent);
     void Select(HWND list, int index);
     void Lock(HWND list);
+    LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Answer(HWND window, UINT message, LRESULT value);
     std::string Dump(HWND list);
     std::string Texts(HWND list);
     DWORD Style(HWND list);
