@@ -2,6 +2,8 @@
 
 #include "app/file_list.h"
 
+#include <cstdlib>
+
 SECURITY_ATTRIBUTES *PipeAttributes = nullptr;
 StartupRecord *ChildStartupInfo = nullptr;
 PROCESS_INFORMATION *ChildProcessInfo = nullptr;
@@ -56,4 +58,11 @@ void ReleaseGlobals() {
     ReleaseCell(ChildProcessInfo);
     ReleaseCell(ReadBuffer);
     ReleaseCell(CapturedOutput);
+}
+
+void RegisterShutdown() {
+    static bool registered = false;
+    if (!registered)
+        std::atexit(ReleaseGlobals);
+    registered = true;
 }

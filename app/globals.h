@@ -34,6 +34,8 @@ extern char *CapturedOutput;      // heap text, or null while unset
 
 void InitGlobals();
 void ReleaseGlobals();
+// Has ReleaseGlobals run when the program ends, whichever way it ends; a second call changes nothing.
+void RegisterShutdown();
 
 // Texts and buffers that globals hold come from the process heap through these two.
 char *HeapText(const char *text);

@@ -4,15 +4,13 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterWindowClasses(instance);
 
     InitGlobals();
-    std::atexit(ReleaseGlobals);
+    RegisterShutdown();
 
     OpenMainWindow(instance);
 

@@ -1,6 +1,11 @@
 #include "app/globals.h"
 
+#include "app/program_windows.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 TEST(Globals, ReleaseSkipsWhatWasNeverSetAndLeavesEveryCellEmpty) {
     InitGlobals();
@@ -18,4 +23,20 @@ TEST(Globals, ReleaseSkipsWhatWasNeverSetAndLeavesEveryCellEmpty) {
     EXPECT_EQ(ReadBuffer, nullptr);
     EXPECT_EQ(InitialFolder, nullptr);
     ReleaseGlobals(); // a second run finds nothing left to release
+}
+
+TEST(GlobalsDeathTest, EndingTheProgramReleasesTheGlobalsAndExitsWithZero) {
+    EXPECT_EXIT(
+        {
+            // Runs after ReleaseGlobals, which was registered later.
+            std::atexit([] {
+                std::fputs(CapturedOutput == nullptr && ChildStartupInfo == nullptr ? "released\n" : "kept\n", stderr);
+            });
+            InitGlobals();
+            CapturedOutput = HeapText("output");
+            RegisterShutdown();
+            RegisterShutdown();
+            EndProgram();
+        },
+        testing::ExitedWithCode(0), "released");
 }
