@@ -33,8 +33,8 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 HWND CreateControl(HWND parent, Bounds bounds, ControlBase *control, DWORD style) {
-    HWND window = CreateWindowExA(0, ControlClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, bounds.x,
-                                  bounds.y, bounds.width, bounds.height, parent, nullptr,
+    HWND window = CreateWindowExA(0, ControlClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                                  bounds.x, bounds.y, bounds.width, bounds.height, parent, nullptr,
                                   GetModuleHandleA(nullptr), control);
     if (!window)
         delete control;

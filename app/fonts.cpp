@@ -10,9 +10,9 @@ HFONT UiFont(int height, bool bold) {
     Font &font = fonts[{height, bold}];
     if (!font.get())
         // A negative height asks for the character height, without internal leading.
-        font = Font(CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                "微软雅黑"));
+        font = Font(CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH, "微软雅黑"));
     return font.get();
 }
 

@@ -26,11 +26,11 @@ extern SECURITY_ATTRIBUTES *PipeAttributes;
 extern StartupRecord *ChildStartupInfo;
 extern PROCESS_INFORMATION *ChildProcessInfo;
 
-extern char *InitialFolder;       // heap text, or null while unset
+extern char *InitialFolder; // heap text, or null while unset
 extern HANDLE PipeReadHandle, PipeWriteHandle;
 extern DWORD PipeBytesCount, ChildExitCode;
-extern BYTE *ReadBuffer;          // heap block, or null while unset
-extern char *CapturedOutput;      // heap text, or null while unset
+extern BYTE *ReadBuffer;     // heap block, or null while unset
+extern char *CapturedOutput; // heap text, or null while unset
 
 void InitGlobals();
 void ReleaseGlobals();

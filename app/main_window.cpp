@@ -44,8 +44,9 @@ HWND Frame(HWND panel, Bounds bounds) {
 }
 
 HWND TitleButton(HWND window, int x, int normal, int hot, int pressed, void (*handler)()) {
-    return CreatePictureButton(window, {x, 8, 29, 29}, Picture::FromResource(normal), Picture::FromResource(hot),
-                               Picture::FromResource(pressed), WindowBackground, handler);
+    return CreatePictureButton(window, {x, 8, 29, 29}, Picture::FromResource(normal),
+                               Picture::FromResource(hot), Picture::FromResource(pressed), WindowBackground,
+                               handler);
 }
 
 void AddPdfFilesClicked() { AddPdfFiles(Parts.window, Parts.fileList); }
@@ -84,8 +85,8 @@ struct FolderBoxFrame {
 const char FolderFrameClass[] = "OrvantaFolderBox";
 
 void CreateFolderBox(HWND window) {
-    Parts.folderFrame = CreateWindowExA(0, FolderFrameClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 7, 416, 489,
-                                        30, window, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Parts.folderFrame = CreateWindowExA(0, FolderFrameClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 7,
+                                        416, 489, 30, window, nullptr, GetModuleHandleA(nullptr), nullptr);
     HDC dc = GetDC(window);
     TEXTMETRICA metrics;
     {
@@ -94,9 +95,9 @@ void CreateFolderBox(HWND window) {
     }
     ReleaseDC(window, dc);
     int line = metrics.tmHeight;
-    Parts.folderBox = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_LEFT | ES_AUTOHSCROLL, 0,
-                                      (30 - line) / 2, 489, line, Parts.folderFrame, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
+    Parts.folderBox =
+        CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_LEFT | ES_AUTOHSCROLL, 0, (30 - line) / 2,
+                        489, line, Parts.folderFrame, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(Parts.folderBox, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), FALSE);
     SendMessageA(Parts.folderBox, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SendMessageA(Parts.folderBox, EM_SETLIMITTEXT, 0, 0); // no length limit
@@ -104,10 +105,10 @@ void CreateFolderBox(HWND window) {
 }
 
 void CreateFileList(HWND panel) {
-    Parts.fileList = CreateWindowExA(0, WC_LISTVIEWA, "",
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_REPORT |
-                                         LVS_SINGLESEL,
-                                     8, 32, 635, 280, panel, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Parts.fileList =
+        CreateWindowExA(0, WC_LISTVIEWA, "",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL, 8,
+                        32, 635, 280, panel, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND list = Parts.fileList;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), FALSE);
@@ -140,14 +141,15 @@ void CreateControls(HWND window) {
     Parts.panel = CreatePanel(window, {-1, 54, 650, 420}, PanelBackground);
     HWND panel = Parts.panel;
 
-    Parts.contactLabel = CreateLabel(window, {74, 32, 248, 16}, "联系我们：orvanta@example.com", UiFont(12, true),
-                                     {TitleText, WindowBackground}, TextLayout::SingleLineCentred,
-                                     PressAction::DragWindow);
-    Parts.barLabel = CreateLabel(window, {56, 10, 14, 40}, "┃", UiFont(24, true), {RGB(0, 136, 255), WindowBackground},
-                                 TextLayout::SingleLineCentred, PressAction::DragWindow);
-    Parts.titleLabel = CreateLabel(window, {62, 3, 248, 40}, "┃Orvanta", UiFont(19, true),
-                                   {TitleText, WindowBackground}, TextLayout::SingleLineCentred,
-                                   PressAction::DragWindow);
+    Parts.contactLabel =
+        CreateLabel(window, {74, 32, 248, 16}, "联系我们：orvanta@example.com", UiFont(12, true),
+                    {TitleText, WindowBackground}, TextLayout::SingleLineCentred, PressAction::DragWindow);
+    Parts.barLabel =
+        CreateLabel(window, {56, 10, 14, 40}, "┃", UiFont(24, true), {RGB(0, 136, 255), WindowBackground},
+                    TextLayout::SingleLineCentred, PressAction::DragWindow);
+    Parts.titleLabel =
+        CreateLabel(window, {62, 3, 248, 40}, "┃Orvanta", UiFont(19, true), {TitleText, WindowBackground},
+                    TextLayout::SingleLineCentred, PressAction::DragWindow);
     Parts.folderButton = Flat(panel, {503, 361, 33, 30}, "+", 20, true, ChooseOutputFolderClicked);
     Parts.frames[4] = Frame(panel, {502, 360, 35, 32});
     Parts.hint = CreatePressLabel(window, {12, 420, 252, 24}, "请选择一个用来保存转换后的word文档的目录",
@@ -155,25 +157,28 @@ void CreateControls(HWND window) {
     Parts.convertButton = Flat(panel, {555, 361, 88, 30}, "开始转换", 12, false, ConversionRunClicked);
     Parts.clearButton = Flat(panel, {206, 321, 88, 30}, "清空文件列表", 12, false, ClearFileList);
     Parts.frames[2] = Frame(panel, {205, 320, 90, 32});
-    Parts.deleteButton = Flat(panel, {108, 321, 88, 30}, "删除选中文件", 12, false, DeleteSelectedFileClicked);
+    Parts.deleteButton =
+        Flat(panel, {108, 321, 88, 30}, "删除选中文件", 12, false, DeleteSelectedFileClicked);
     Parts.frames[1] = Frame(panel, {107, 320, 90, 32});
     CreateFileList(panel);
     Parts.addButton = Flat(panel, {9, 321, 88, 30}, "添加PDF文件", 12, false, AddPdfFilesClicked);
-    Parts.menuButton = TitleButton(window, 553, IDP_MENU_NORMAL, IDP_MENU_HOVER, IDP_MENU_PRESSED, OpenMenuPopupClicked);
-    Parts.minimiseButton = TitleButton(window, 584, IDP_MINIMISE_NORMAL, IDP_MINIMISE_HOVER, IDP_MINIMISE_PRESSED,
-                                       MinimiseMainWindow);
-    Parts.closeButton = TitleButton(window, 614, IDP_CLOSE_NORMAL, IDP_CLOSE_HOVER, IDP_CLOSE_PRESSED, EndProgramClicked);
-    Parts.badge = CreatePictureBox(window, {-20, -3, 90, 56}, Picture::FromResource(IDP_BADGE), WindowBackground, true,
-                                   PressAction::DragWindow);
+    Parts.menuButton =
+        TitleButton(window, 553, IDP_MENU_NORMAL, IDP_MENU_HOVER, IDP_MENU_PRESSED, OpenMenuPopupClicked);
+    Parts.minimiseButton = TitleButton(window, 584, IDP_MINIMISE_NORMAL, IDP_MINIMISE_HOVER,
+                                       IDP_MINIMISE_PRESSED, MinimiseMainWindow);
+    Parts.closeButton =
+        TitleButton(window, 614, IDP_CLOSE_NORMAL, IDP_CLOSE_HOVER, IDP_CLOSE_PRESSED, EndProgramClicked);
+    Parts.badge = CreatePictureBox(window, {-20, -3, 90, 56}, Picture::FromResource(IDP_BADGE),
+                                   WindowBackground, true, PressAction::DragWindow);
     CreateFolderBox(window);
     Parts.frames[0] = Frame(panel, {8, 320, 90, 32});
     Parts.frames[3] = Frame(panel, {554, 360, 90, 32});
 
     StackInOrder({Parts.contactLabel, Parts.barLabel, Parts.titleLabel, Parts.hint, Parts.menuButton,
                   Parts.minimiseButton, Parts.closeButton, Parts.badge, Parts.folderFrame, Parts.panel});
-    StackInOrder({Parts.folderButton, Parts.frames[4], Parts.convertButton, Parts.clearButton, Parts.frames[2],
-                  Parts.deleteButton, Parts.frames[1], Parts.fileList, Parts.addButton, Parts.frames[0],
-                  Parts.frames[3]});
+    StackInOrder({Parts.folderButton, Parts.frames[4], Parts.convertButton, Parts.clearButton,
+                  Parts.frames[2], Parts.deleteButton, Parts.frames[1], Parts.fileList, Parts.addButton,
+                  Parts.frames[0], Parts.frames[3]});
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -228,8 +233,8 @@ HWND OpenMainWindow(HINSTANCE instance) {
     int left = (GetSystemMetrics(SM_CXSCREEN) - Width) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - Height) / 2;
     HWND window = CreateWindowExA(WS_EX_APPWINDOW, MainWindowClass, "Orvanta",
-                                  WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top, Width, Height, nullptr,
-                                  nullptr, instance, nullptr);
+                                  WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top, Width, Height,
+                                  nullptr, nullptr, instance, nullptr);
     if (!window)
         return nullptr;
     CreateControls(window);

@@ -19,11 +19,11 @@ struct MainWindowControls {
     HWND menuButton = nullptr;    // 菜单
     HWND minimiseButton = nullptr;
     HWND closeButton = nullptr;
-    HWND badge = nullptr;         // 图片框1
-    HWND titleLabel = nullptr;    // 标签2
-    HWND barLabel = nullptr;      // 标签3
-    HWND contactLabel = nullptr;  // 标签4
-    HWND frames[5] = {};          // 标_9, 标_1, 标_2, 标_3, 标_4
+    HWND badge = nullptr;        // 图片框1
+    HWND titleLabel = nullptr;   // 标签2
+    HWND barLabel = nullptr;     // 标签3
+    HWND contactLabel = nullptr; // 标签4
+    HWND frames[5] = {};         // 标_9, 标_1, 标_2, 标_3, 标_4
 };
 
 void RegisterWindowClasses(HINSTANCE instance);

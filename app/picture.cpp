@@ -5,7 +5,8 @@
 #include <vector>
 
 Picture Picture::FromResource(int id) {
-    HRSRC found = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
+    HRSRC found =
+        FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
     if (!found)
         return {};
     HGLOBAL loaded = LoadResource(GetModuleHandleA(nullptr), found);

@@ -35,7 +35,7 @@ struct PushButton : ControlBase {
                 TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
                 TrackMouseEvent(&track);
                 hot = true;
-            Redraw();
+                Redraw();
             }
             return true;
         case WM_MOUSELEAVE:
@@ -54,7 +54,8 @@ struct PushButton : ControlBase {
                 RECT client;
                 GetClientRect(window, &client);
                 ReleaseCapture(); // clears `held` through WM_CAPTURECHANGED
-                // The click may run for long (a conversion) or destroy this window; nothing here is used after it.
+                // The click may run for long (a conversion) or destroy this window; nothing here is used
+                // after it.
                 if (PtInRect(&client, at) && onClick) {
                     std::function<void()> click = onClick;
                     click();
@@ -101,7 +102,8 @@ struct FlatButton : PushButton {
         RECT text = client;
         DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
         int height = text.bottom - text.top;
-        RECT place{client.left, (client.bottom - height) / 2, client.right, (client.bottom - height) / 2 + height};
+        RECT place{client.left, (client.bottom - height) / 2, client.right,
+                   (client.bottom - height) / 2 + height};
         if (held)
             OffsetRect(&place, 1, 1);
         DrawTextA(dc, caption.c_str(), -1, &place, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
@@ -112,9 +114,10 @@ struct PictureButton : PushButton {
     Picture normal, over, down;
     COLORREF background;
 
-    PictureButton(Picture normal, Picture over, Picture down, COLORREF background, std::function<void()> onClick)
-        : PushButton(std::move(onClick)), normal(std::move(normal)), over(std::move(over)), down(std::move(down)),
-          background(background) {}
+    PictureButton(Picture normal, Picture over, Picture down, COLORREF background,
+                  std::function<void()> onClick)
+        : PushButton(std::move(onClick)), normal(std::move(normal)), over(std::move(over)),
+          down(std::move(down)), background(background) {}
 
     void Paint(HDC dc, const RECT &client) override {
         FillSolid(dc, client, background);

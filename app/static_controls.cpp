@@ -75,7 +75,8 @@ struct Label : ControlBase {
 struct FrameLabel : ControlBase {
     COLORREF edge, middle;
     PressAction press;
-    FrameLabel(COLORREF edge, COLORREF middle, PressAction press) : edge(edge), middle(middle), press(press) {}
+    FrameLabel(COLORREF edge, COLORREF middle, PressAction press)
+        : edge(edge), middle(middle), press(press) {}
 
     bool Handle(UINT message, WPARAM, LPARAM, LRESULT &result) override {
         switch (message) {
@@ -87,7 +88,8 @@ struct FrameLabel : ControlBase {
             RECT client;
             GetClientRect(window, &client);
             for (int y = 0; y < client.bottom; ++y)
-                FillSolid(paint.dc(), RECT{0, y, client.right, y + 1}, FrameGradientRow(y, client.bottom, edge, middle));
+                FillSolid(paint.dc(), RECT{0, y, client.right, y + 1},
+                          FrameGradientRow(y, client.bottom, edge, middle));
             return true;
         }
         }

@@ -21,7 +21,8 @@ std::string TrimSpaces(const std::string &text) {
     bool leading = true;
     while (at < text.size()) {
         size_t space = SpaceAt(text, at);
-        size_t width = space ? space : (static_cast<unsigned char>(text[at]) >= 0x81 && at + 1 < text.size() ? 2 : 1);
+        size_t width =
+            space ? space : (static_cast<unsigned char>(text[at]) >= 0x81 && at + 1 < text.size() ? 2 : 1);
         if (space) {
             if (leading)
                 begin = at + width;

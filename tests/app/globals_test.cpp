@@ -30,7 +30,8 @@ TEST(GlobalsDeathTest, EndingTheProgramReleasesTheGlobalsAndExitsWithZero) {
         {
             // Runs after ReleaseGlobals, which was registered later.
             std::atexit([] {
-                std::fputs(CapturedOutput == nullptr && ChildStartupInfo == nullptr ? "released\n" : "kept\n", stderr);
+                std::fputs(CapturedOutput == nullptr && ChildStartupInfo == nullptr ? "released\n" : "kept\n",
+                           stderr);
             });
             InitGlobals();
             CapturedOutput = HeapText("output");

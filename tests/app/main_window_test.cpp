@@ -65,12 +65,13 @@ TEST_F(MainWindowTest, ShowsTheLayoutsBackgrounds) {
 }
 
 TEST_F(MainWindowTest, FrameLabelsShowTheGradientAsAOnePixelBorder) {
-    // 标_1 lies at panel (107,320), 90 x 32, that is window (106,374); its left column shows beside the button.
+    // 标_1 lies at panel (107,320), 90 x 32, that is window (106,374); its left column shows beside the
+    // button.
     WindowPicture picture = CaptureWindow(window);
-    EXPECT_EQ(Rgb{picture.at(106, 374)}, Rgb{RGB(103, 126, 169)}); // top row
-    EXPECT_EQ(Rgb{picture.at(106, 374 + 16)}, Rgb{RGB(44, 60, 88)}); // mid-height
+    EXPECT_EQ(Rgb{picture.at(106, 374)}, Rgb{RGB(103, 126, 169)});     // top row
+    EXPECT_EQ(Rgb{picture.at(106, 374 + 16)}, Rgb{RGB(44, 60, 88)});   // mid-height
     EXPECT_EQ(Rgb{picture.at(106, 374 + 31)}, Rgb{RGB(99, 121, 163)}); // last row: t = 15/16 of the way back
-    EXPECT_EQ(Rgb{picture.at(107, 375)}, Rgb{ButtonNormal});          // the button starts one pixel in
+    EXPECT_EQ(Rgb{picture.at(107, 375)}, Rgb{ButtonNormal});           // the button starts one pixel in
 }
 
 TEST(FrameGradient, FollowsTheFormulaRowByRow) {
@@ -79,8 +80,14 @@ TEST(FrameGradient, FollowsTheFormulaRowByRow) {
         int y, height;
         COLORREF expected;
     } rows[] = {
-        {0, 32, edge},  {16, 32, middle}, {8, 32, RGB(74, 93, 129)}, {31, 32, RGB(99, 121, 163)},
-        {32, 32, edge}, {0, 1, edge},      {2, 5, middle},            {4, 5, edge},
+        {0, 32, edge},
+        {16, 32, middle},
+        {8, 32, RGB(74, 93, 129)},
+        {31, 32, RGB(99, 121, 163)},
+        {32, 32, edge},
+        {0, 1, edge},
+        {2, 5, middle},
+        {4, 5, edge},
     };
     for (const auto &row : rows)
         EXPECT_EQ(Rgb{FrameGradientRow(row.y, row.height, edge, middle)}, Rgb{row.expected})
@@ -155,8 +162,8 @@ TEST_F(MainWindowTest, TheHintFollowsTheTrimmedFolderText) {
         const char *text;
         bool hintShown;
     } cases[] = {
-        {"", true},       {"   ", true},      {"\xA1\xA1", true}, {" \xA1\xA1 ", true}, {"a", false},
-        {" D:\\Out ", false}, {"\t", false}, {"\r\n", false},     {"", true},
+        {"", true},           {"   ", true}, {"\xA1\xA1", true}, {" \xA1\xA1 ", true}, {"a", false},
+        {" D:\\Out ", false}, {"\t", false}, {"\r\n", false},    {"", true},
     };
     for (const auto &c : cases) {
         SetWindowTextA(parts().folderBox, c.text);
@@ -175,7 +182,9 @@ TEST_F(MainWindowTest, TheFolderBoxShowsOneCentredLine) {
     GetWindowRect(parts().folderFrame, &frame);
     EXPECT_EQ(frame.bottom - frame.top, 30);
     EXPECT_EQ(box.top - frame.top, frame.bottom - box.bottom);
-    EXPECT_EQ(GetWindowLongA(parts().folderBox, GWL_STYLE) & (ES_READONLY | ES_PASSWORD | ES_NOHIDESEL | WS_BORDER), 0);
+    EXPECT_EQ(GetWindowLongA(parts().folderBox, GWL_STYLE) &
+                  (ES_READONLY | ES_PASSWORD | ES_NOHIDESEL | WS_BORDER),
+              0);
 }
 
 TEST_F(MainWindowTest, PressingTheHintFocusesTheFolderBox) {
@@ -207,7 +216,8 @@ TEST_F(MainWindowTest, TheFileListHasItsColumnsColoursAndStyles) {
     LONG style = GetWindowLongA(list, GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_TRUE(style & LVS_SINGLESEL);
-    EXPECT_FALSE(style & (LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SORTASCENDING | WS_BORDER));
+    EXPECT_FALSE(style &
+                 (LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SORTASCENDING | WS_BORDER));
     DWORD extended = SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_TRACKSELECT),
               DWORD(LVS_EX_FULLROWSELECT));
@@ -274,10 +284,14 @@ TEST_F(MainWindowTest, OnlyTheBackgroundLabelsAndBadgeMoveTheWindow) {
         POINT at;
         bool moves;
     } regions[] = {
-        {"background strip", {400, 45}, true},  {"标签2 title", {150, 20}, true},
-        {"标签4 contact", {200, 40}, true},     {"图片框1 badge", {10, 10}, true},
-        {"标_1 frame label", {106, 390}, true}, {"panel", {300, 70}, false},
-        {"list", {300, 300}, false},            {"hint 标签1", {100, 432}, false},
+        {"background strip", {400, 45}, true},
+        {"标签2 title", {150, 20}, true},
+        {"标签4 contact", {200, 40}, true},
+        {"图片框1 badge", {10, 10}, true},
+        {"标_1 frame label", {106, 390}, true},
+        {"panel", {300, 70}, false},
+        {"list", {300, 300}, false},
+        {"hint 标签1", {100, 432}, false},
         {"folder box", {480, 430}, false},
     };
     for (const auto &region : regions) {
@@ -294,7 +308,8 @@ TEST_F(MainWindowTest, OnlyTheBackgroundLabelsAndBadgeMoveTheWindow) {
 }
 
 TEST_F(MainWindowTest, EscOnAnyControlClosesTheWindowAndEndsTheLoop) {
-    for (HWND MainWindowControls::*control : {&MainWindowControls::folderBox, &MainWindowControls::fileList}) {
+    for (HWND MainWindowControls::*control :
+         {&MainWindowControls::folderBox, &MainWindowControls::fileList}) {
         HWND target = parts().*control;
         SetFocus(target);
         SendMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0);

@@ -30,8 +30,8 @@ TEST(ProgramWindows, EscOnTheMainWindowEndsTheLoopOnlyWhenNoOtherWindowIsOpen) {
     RegisterClassA(&other);
 
     HWND main = OpenMainWindow(GetModuleHandleA(nullptr));
-    HWND about = CreateWindowExA(WS_EX_APPWINDOW, "OrvantaTestOtherWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND about = CreateWindowExA(WS_EX_APPWINDOW, "OrvantaTestOtherWindow", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     PumpMessages(50);
     SendMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(PumpMessages(100)) << "the other window keeps the program running";
@@ -56,7 +56,8 @@ struct RunningProgram {
     RunningProgram() {
         STARTUPINFOA startup{sizeof(startup)};
         std::string command = "\"" + OrvantaExe() + "\"";
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process))
             return;
         WaitForInputIdle(process.hProcess, 10000);
         for (int i = 0; i < 200 && !main; ++i) {
@@ -73,7 +74,8 @@ struct RunningProgram {
     }
     HWND FindProgramWindow() {
         HWND found = nullptr;
-        for (HWND w = FindWindowA("OrvantaMainWindow", nullptr); w; w = FindWindowExA(nullptr, w, "OrvantaMainWindow", nullptr)) {
+        for (HWND w = FindWindowA("OrvantaMainWindow", nullptr); w;
+             w = FindWindowExA(nullptr, w, "OrvantaMainWindow", nullptr)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             if (owner == process.dwProcessId)

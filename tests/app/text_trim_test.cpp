@@ -16,9 +16,15 @@ const Case Cases[] = {
     {"\xA1\xA1", ""},
     {" \xA1\xA1 \xA1\xA1", ""},
     {"  D:\\Out  ", "D:\\Out"},
-    {"\xA1\xA1" "D:\\Out" "\xA1\xA1", "D:\\Out"},
+    {"\xA1\xA1"
+     "D:\\Out"
+     "\xA1\xA1",
+     "D:\\Out"},
     {"a b", "a b"},
-    {"a\xA1\xA1" "b", "a\xA1\xA1" "b"},
+    {"a\xA1\xA1"
+     "b",
+     "a\xA1\xA1"
+     "b"},
     {"\tD:\\Out\r\n", "\tD:\\Out\r\n"},
     {" \t ", "\t"},
     {"\xB0\xA1\xA1\xA1", "\xB0\xA1"},
