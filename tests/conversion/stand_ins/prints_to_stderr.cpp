@@ -3,9 +3,7 @@
 
 int main() {
     Print(STD_OUTPUT_HANDLE, "reading pdf\r\n");
-    Sleep(100);
     Print(STD_ERROR_HANDLE, "cannot open pdf\r\n");
-    Sleep(100);
     Print(STD_OUTPUT_HANDLE, "giving up\r\n");
     return 1;
 }
