@@ -12,10 +12,10 @@ std::u16string toUtf16(const std::string &utf8) {
         const unsigned char lead = static_cast<unsigned char>(utf8[i]);
         int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
         uint32_t cp = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
-        bool ok = extra >= 0 && i + extra < n;
+        bool ok = extra >= 0;
         size_t used = 1;  // the lead byte and the continuation bytes that were good
         for (; ok && int(used) <= extra; ++used) {
-            const unsigned char c = static_cast<unsigned char>(utf8[i + used]);
+            const unsigned char c = i + used < n ? static_cast<unsigned char>(utf8[i + used]) : 0;
             ok = (c & 0xC0) == 0x80;
             if (!ok)
                 break;

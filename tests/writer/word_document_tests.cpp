@@ -62,7 +62,7 @@ Document formattedDocument() {
     Run lineBreak;
     lineBreak.kind = Run::Kind::LineBreak;
     withBreak.runs.push_back(lineBreak);
-    withBreak.runs.push_back(textRun("second line of the same paragraph", body));
+    withBreak.runs.push_back(textRun("second line of the same paragraph,\ttabbed, with \x07 and \x13 stray", body));
     d.pages.push_back(page(612, 792,
                            {paragraph({textRun("Annual overview", styled("Arial-BoldMT", 18, true, false))}, 1),
                             paragraph({textRun("Plain words then ", body),
@@ -145,6 +145,7 @@ public:
         samples_ = {{"formatted", formattedDocument(), ""},
                     {"cjk", cjkDocument(), ""},
                     {"large", largeDocument(70 * 1024), ""},
+                    {"empty", Document(), ""},
                     {"difat", largeDocument(3'800'000), ""}};
         for (Sample &s : samples_) {
             s.path = dir_ + "/" + s.name + ".doc";
@@ -292,6 +293,8 @@ TEST(WrittenDocuments, LibreOfficeKeepsFormattingPagesAndProperties) {
     EXPECT_NE(courier.find("fo:color=\"#c00000\""), std::string::npos) << courier;
     EXPECT_NE(fodt.find("fo:page-width=\"8.5in\" fo:page-height=\"11in\""), std::string::npos);
     EXPECT_NE(fodt.find("fo:page-width=\"11.6929in\" fo:page-height=\"8.2681in\""), std::string::npos);
+    EXPECT_NE(fodt.find("fo:text-align=\"justify\""), std::string::npos);
+    EXPECT_NE(fodt.find("fo:text-align=\"center\""), std::string::npos);
     EXPECT_NE(fodt.find("<dc:title>Quarterly report</dc:title>"), std::string::npos);
     EXPECT_NE(fodt.find("<meta:initial-creator>Li Wei 李伟</meta:initial-creator>"), std::string::npos);
     EXPECT_TRUE(fodt.find("text:style-name=\"Heading_20_1\"") != std::string::npos ||
