@@ -123,6 +123,22 @@ TEST_F(ConsoleRunnerTest, WindowHandlesPostedSentAndTimerMessagesWhileTheCommand
     EXPECT_TRUE(timerWhileRunning);
 }
 
+TEST_F(ConsoleRunnerTest, ClosesThePipeAndTheProcessHandleOnceTheProcessHasEnded) {
+    FileListWindow window;
+    HANDLE process = nullptr, readEnd = nullptr, writeEnd = nullptr;
+    window.PostAction([&] {
+        process = ChildProcessInfo->hProcess;
+        readEnd = PipeReadHandle;
+        writeEnd = ChildStartupInfo->hStdOutput;
+    });
+    Run("sleeper", " 300");
+    DWORD flags;
+    for (HANDLE handle : {process, readEnd, writeEnd}) {
+        ASSERT_NE(handle, nullptr);
+        EXPECT_FALSE(GetHandleInformation(handle, &flags)) << handle;
+    }
+}
+
 TEST_F(ConsoleRunnerTest, QuitMessageArrivingDuringARunIsKeptForTheMainLoop) {
     PostQuitMessage(7);
     EXPECT_EQ(Run("sleeper", " 300"), "");

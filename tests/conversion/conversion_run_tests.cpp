@@ -10,9 +10,7 @@
 namespace {
 
 int NoticesOpened = 0;
-void CountNotice() {
-    ++NoticesOpened;
-}
+void CountNotice() { ++NoticesOpened; }
 
 class ConversionRunTest : public testing::Test {
 protected:

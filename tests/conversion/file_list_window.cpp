@@ -78,13 +78,9 @@ std::string FileListWindow::Status(int row) const {
     return text;
 }
 
-int FileListWindow::RowCount() const {
-    return ListView_GetItemCount(list_);
-}
+int FileListWindow::RowCount() const { return ListView_GetItemCount(list_); }
 
-void FileListWindow::SetFolder(const std::string &text) {
-    SetWindowTextA(folderBox_, text.c_str());
-}
+void FileListWindow::SetFolder(const std::string &text) { SetWindowTextA(folderBox_, text.c_str()); }
 
 void FileListWindow::PostAction(std::function<void()> action) {
     posted_ = std::move(action);

@@ -2,6 +2,4 @@
 // process (STILL_ACTIVE).
 #include <windows.h>
 
-int main() {
-    ExitProcess(STILL_ACTIVE);
-}
+int main() { ExitProcess(STILL_ACTIVE); }
