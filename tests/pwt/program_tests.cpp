@@ -53,6 +53,22 @@ TEST_F(Program, ReplacesAnExistingDestinationOnSuccess) {
     EXPECT_EQ(test::readFile(at("out.doc")).compare(0, 4, "\xD0\xCF\x11\xE0"), 0);
 }
 
+TEST_F(Program, RecoveredDamageStaysQuietUnlessVerbose) {
+    std::string damaged = test::simplePdf({"Damaged but readable"});
+    const size_t startxref = damaged.rfind("startxref\n");
+    damaged.replace(startxref + 10, damaged.find('\n', startxref + 10) - startxref - 10, "999");  // a wrong offset
+    test::writeFile(pdf_, damaged);
+
+    const test::ProgramResult quiet = runPwt({"--dest=" + at("out.txt"), "--src=" + pdf_});
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.err, "");
+    EXPECT_NE(test::readFile(at("out.txt")).find("Damaged but readable"), std::string::npos);
+
+    const test::ProgramResult verbose = runPwt({"--dest=" + at("out.txt"), "--src=" + pdf_, "--verbose"});
+    EXPECT_EQ(verbose.exitCode, 0);
+    EXPECT_NE(verbose.err.find("pwt: warning: "), std::string::npos) << verbose.err;
+}
+
 struct Failure {
     const char *what;
     std::vector<std::string> args;  // {dir} is the test folder, {pdf} a readable PDF
