@@ -17,7 +17,8 @@ namespace {
 
 constexpr int kMaxFormDepth = 12;
 constexpr size_t kMaxStateDepth = 256;
-constexpr long kMaxOperators = 20000000;  // per page, forms included
+constexpr long kMaxOperators = 10000000;  // per page, forms included
+constexpr long kMaxFormDraws = 100000;    // per page: forms that draw forms many times over
 constexpr size_t kMaxGlyphs = 1000000;    // per page
 constexpr size_t kMaxBackgrounds = 5000;
 constexpr uint32_t kWhite = 0xFFFFFF;
@@ -103,6 +104,8 @@ private:
     std::string actualText_;
     size_t actualTextStart_ = 0;
     std::set<QPDFObjGen> activeForms_;
+    std::map<QPDFObjGen, std::string> formContent_;  // decoded once per page
+    long formDraws_ = 0;
     std::unordered_map<std::string, int> styleIds_;
     long operators_ = 0;
     bool budgetWarned_ = false;
@@ -290,9 +293,18 @@ void Interpreter::doXObject(const std::string &name, QPDFObjectHandle resources,
     QPDFObjGen id = xobject.getObjGen();
     if (activeForms_.count(id))
         return;  // a form that draws itself
-    std::string content;
-    if (!readStreamData(xobject, content))
-        warn("damaged form XObject content");
+    if (++formDraws_ > kMaxFormDraws) {
+        if (formDraws_ == kMaxFormDraws + 1)
+            warn("too many form XObjects drawn; the rest are skipped");
+        return;
+    }
+    auto cached = formContent_.find(id);
+    if (cached == formContent_.end()) {
+        cached = formContent_.emplace(id, std::string()).first;
+        if (!readStreamData(xobject, cached->second))
+            warn("damaged form XObject content");
+    }
+    const std::string &content = cached->second;
     QPDFObjectHandle formResources = dict.getKey("/Resources");
     if (!formResources.isDictionary())
         formResources = resources;
@@ -416,11 +428,14 @@ std::shared_ptr<Font> FontCache::get(QPDFObjectHandle dict) {
         auto it = fonts_.find(id);
         if (it != fonts_.end())
             return it->second;
+        return fonts_[id] = loadFont(dict, data_);
     }
-    std::shared_ptr<Font> font = loadFont(dict, data_);
-    if (id.isIndirect())
-        fonts_[id] = font;
-    return font;
+    // A font written inline in its resources has no object number; its text identifies it.
+    std::string key = dict.unparse();
+    auto it = directFonts_.find(key);
+    if (it != directFonts_.end())
+        return it->second;
+    return directFonts_[key] = loadFont(dict, data_);
 }
 
 PageGlyphs interpretPage(QPDFObjectHandle page, const PageSetup &setup, FontCache &fonts,

@@ -27,6 +27,7 @@ public:
 private:
     FontData &data_;
     std::map<QPDFObjGen, std::shared_ptr<Font>> fonts_;
+    std::map<std::string, std::shared_ptr<Font>> directFonts_;
 };
 
 struct PageSetup {

@@ -152,8 +152,8 @@ bool ContentLexer::readObject(Operand &out, int depth) {
             }
             Operand item;
             if (depth >= kMaxNesting || !readObject(item, depth + 1)) {
-                readRegular();  // an operator inside an array is damage; drop it
-                if (i_ < s_.size() && (s_[i_] == ')' || s_[i_] == '>' || s_[i_] == '{' || s_[i_] == '}'))
+                // An operator inside an array, or nesting past the limit, is damage: drop the token.
+                if (readRegular().empty() && i_ < s_.size())
                     ++i_;
                 continue;
             }
