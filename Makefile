@@ -3,6 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 export ORVANTA_CACHE ?= $(HOME)/.cache/orvanta
+VERSION := $(shell sed -n 's/^project(Orvanta VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 .PHONY: all setup native win32 pwt dist test run clean
 all: dist
@@ -22,8 +23,9 @@ win32: setup
 
 dist: win32
 	cmake --build build/win32 --target dist
+	installer/make-release build/dist build $(VERSION)
 
-test: native win32
+test: native dist
 	scripts/run-tests
 
 run: dist
