@@ -74,6 +74,16 @@ TEST_F(ConversionRunTest, ConverterReceivesEachRowsCommandLineWithTheFolderAsTyp
     EXPECT_EQ(NoticesOpened, 0);
 }
 
+TEST_F(ConversionRunTest, StartButtonRunsThePwtBesideTheProgram) {
+    ConverterFolder converter("silent", ConverterFolder::Place::BesideTestProgram);
+    window.SetFolder("D:\\Out");
+    window.AddRow("C:\\In\\a.pdf");
+    ConversionRun(window.List(), window.FolderBox());
+    std::vector<std::string> expected = {Call(converter, "D:\\Out\\a.doc", "C:\\In\\a.pdf")};
+    EXPECT_EQ(converter.Calls(), expected);
+    EXPECT_EQ(window.Status(0), "转换成功");
+}
+
 TEST_F(ConversionRunTest, EachRowShowsWhetherItsCommandPrintedAnything) {
     struct Case {
         const char *standIn;

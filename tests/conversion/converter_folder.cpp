@@ -29,17 +29,19 @@ std::string FreshTemporaryFolder() {
 
 } // namespace
 
-ConverterFolder::ConverterFolder(const char *standIn) : path_(FreshTemporaryFolder()) {
+ConverterFolder::ConverterFolder(const char *standIn, Place place)
+    : place_(place), path_(place == Place::Temporary ? FreshTemporaryFolder() : TestProgramFolder()) {
     if (standIn) {
         std::string source = TestProgramFolder() + "\\stand_in_" + standIn + ".exe";
-        CopyFileA(source.c_str(), Converter().c_str(), TRUE);
+        CopyFileA(source.c_str(), Converter().c_str(), FALSE);
     }
 }
 
 ConverterFolder::~ConverterFolder() {
     DeleteFileA(Converter().c_str());
     DeleteFileA((path_ + "\\calls.txt").c_str());
-    RemoveDirectoryA(path_.c_str());
+    if (place_ == Place::Temporary)
+        RemoveDirectoryA(path_.c_str());
 }
 
 std::vector<std::string> ConverterFolder::Calls() const {
