@@ -38,7 +38,9 @@ bool ListViewAccessor::SingleSelection(std::optional<bool> newState) {
     return (GetWindowLongA(Window, GWL_STYLE) & LVS_SINGLESEL) != 0;
 }
 
-int ListViewAccessor::GetFirstSelected() { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+int ListViewAccessor::GetFirstSelected() {
+    return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
 
 void ListViewAccessor::SingleSelectItem(int item) {
     if (SingleSelection(true))

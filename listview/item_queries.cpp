@@ -56,7 +56,9 @@ std::string ListViewAccessor::GetItemText(int item, int subItem, int bufferSize)
     return path.ReceivedText(record.pszText);
 }
 
-int ListViewAccessor::GetItemImage(int item, int subItem) { return QueryItem(*this, LVIF_IMAGE, item, subItem).iImage; }
+int ListViewAccessor::GetItemImage(int item, int subItem) {
+    return QueryItem(*this, LVIF_IMAGE, item, subItem).iImage;
+}
 
 int ListViewAccessor::GetStateImageIndex(int item) {
     return StateImageIndex(static_cast<UINT>(Send(LVM_GETITEMSTATE, item, kStateImageMask)));
@@ -66,7 +68,9 @@ int ListViewAccessor::GetItemIndent(int item) { return QueryItem(*this, LVIF_IND
 
 int ListViewAccessor::GetItemCount() { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
 
-int ListViewAccessor::GetItemParam(int item) { return static_cast<int>(QueryItem(*this, LVIF_PARAM, item).lParam); }
+int ListViewAccessor::GetItemParam(int item) {
+    return static_cast<int>(QueryItem(*this, LVIF_PARAM, item).lParam);
+}
 
 VARIANT ListViewAccessor::GetSelectedIndexes() {
     std::vector<LONG> indexes;
@@ -88,4 +92,6 @@ VARIANT ListViewAccessor::GetCheckedIndexes() {
 
 int ListViewAccessor::GetSelectedCount() { return static_cast<int>(Send(LVM_GETSELECTEDCOUNT)); }
 
-bool ListViewAccessor::IsSelected(int item) { return Send(LVM_GETITEMSTATE, item, LVIS_SELECTED) == LVIS_SELECTED; }
+bool ListViewAccessor::IsSelected(int item) {
+    return Send(LVM_GETITEMSTATE, item, LVIS_SELECTED) == LVIS_SELECTED;
+}

@@ -31,7 +31,9 @@ bool ListViewAccessor::Bind(HWND window, bool remote, const char *className) {
     return true;
 }
 
-void ListViewAccessor::SortRows(RowArray &rows, int key, int first, int last) { SortRowRange(rows, first, last, key); }
+void ListViewAccessor::SortRows(RowArray &rows, int key, int first, int last) {
+    SortRowRange(rows, first, last, key);
+}
 
 void ListViewAccessor::EnableRemote() { Remote = true; }
 

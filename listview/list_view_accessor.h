@@ -18,7 +18,8 @@
 // class that replaces one changes its callers too.
 class ListViewAccessor {
 public:
-    explicit ListViewAccessor(std::unique_ptr<RemoteMemoryBroker> broker = std::make_unique<RemoteMemoryBroker>());
+    explicit ListViewAccessor(
+        std::unique_ptr<RemoteMemoryBroker> broker = std::make_unique<RemoteMemoryBroker>());
     ListViewAccessor(const ListViewAccessor &) = delete;
     ListViewAccessor &operator=(const ListViewAccessor &) = delete;
 
@@ -50,8 +51,8 @@ public:
     virtual void SelectItem(int item);
     virtual void DeselectItem(int item);
     // Position -1 appends. Image -1 is I_IMAGECALLBACK. Returns where the control put the item.
-    virtual int InsertItem(int position = -1, const std::string &text = "", int image = -1, int stateImage = -1,
-                           int indent = 0, int param = 0);
+    virtual int InsertItem(int position = -1, const std::string &text = "", int image = -1,
+                           int stateImage = -1, int indent = 0, int param = 0);
     // Inserts a copy of the rows, sorted by `sortKey` first, with drawing suspended; position -1 appends.
     virtual void InsertRows(const RowArray &rows, int position = -1, int sortKey = 0);
     // Positions are 1-based and clamped to the array; see row_sort.h for the keys.
@@ -59,7 +60,8 @@ public:
     virtual void DeleteItem(int item);
     virtual void DeleteAllItems();
     // The search starts after `start`; -1 starts with the first item. Letter case is ignored.
-    virtual int FindItemByText(const std::string &text, int start = 0, bool wholeText = false, bool wrap = false);
+    virtual int FindItemByText(const std::string &text, int start = 0, bool wholeText = false,
+                               bool wrap = false);
     virtual int FindItemByParam(int start = 0, int value = 0, bool wrap = false);
     virtual void EnsureVisible(int item);
     virtual void Arrange();

@@ -66,7 +66,8 @@ std::string RecordPath::ReceivedText(const char *textPointer) const {
     if (!buffer)
         return {};
     if (accessor_.Remote) {
-        const std::vector<char> bytes = accessor_.Broker->Read(accessor_.Process, buffer->remote, buffer->bytes.size());
+        const std::vector<char> bytes =
+            accessor_.Broker->Read(accessor_.Process, buffer->remote, buffer->bytes.size());
         return UpToZero(bytes.data(), buffer->limit);
     }
     return textPointer ? UpToZero(textPointer, buffer->limit) : std::string();

@@ -16,10 +16,14 @@ int SystemPlatformCode() {
     if (!GetVersionExA(&version))
         return 0;
     switch (version.dwPlatformId) {
-    case VER_PLATFORM_WIN32_NT: return 3;
-    case VER_PLATFORM_WIN32_WINDOWS: return 2;
-    case VER_PLATFORM_WIN32s: return 1;
-    default: return 0;
+    case VER_PLATFORM_WIN32_NT:
+        return 3;
+    case VER_PLATFORM_WIN32_WINDOWS:
+        return 2;
+    case VER_PLATFORM_WIN32s:
+        return 1;
+    default:
+        return 0;
     }
 }
 
@@ -56,8 +60,8 @@ void *RemoteMemoryBroker::Reserve(HANDLE process, std::size_t size) {
     if (PlatformCode == kNtPlatform)
         return VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     // Systems without VirtualAllocEx share memory between processes through views of the paging file.
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                        static_cast<DWORD>(size), "");
+    HANDLE mapping =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, static_cast<DWORD>(size), "");
     void *view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0);
     Views.push_back({mapping, view});
     return view;

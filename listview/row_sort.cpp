@@ -1,7 +1,9 @@
 #include "listview/row_sort.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -21,10 +23,18 @@ SortOrder OrderOf(int key) {
     const int code = order.descending ? ~key : key;
     switch (code) {
     case 1:
-    case 2048: order.attribute = Attribute::Text; break;
-    case 2: order.attribute = Attribute::Image; break;
-    case 3: order.attribute = Attribute::StateImage; break;
-    case 4: order.attribute = Attribute::Param; break;
+    case 2048:
+        order.attribute = Attribute::Text;
+        break;
+    case 2:
+        order.attribute = Attribute::Image;
+        break;
+    case 3:
+        order.attribute = Attribute::StateImage;
+        break;
+    case 4:
+        order.attribute = Attribute::Param;
+        break;
     default:
         if (code & 2048) {
             order.attribute = Attribute::Column;
@@ -34,68 +44,94 @@ SortOrder OrderOf(int key) {
     return order;
 }
 
-// A row that lacks the column compares as the empty text.
-const std::string &ColumnText(const RowRecord &row, std::size_t column) {
-    static const std::string empty;
-    return column <= row.SubItemTexts.size() ? row.SubItemTexts[column - 1] : empty;
-}
+// What the sort looks at of one row. The partitions move these small entries, and the rows follow
+// them once at the end.
+struct Entry {
+    std::string_view text;
+    int number = 0;
+    bool hasColumn = true; // the row holds the key's column
+    std::size_t row = 0;
+};
 
-int Compare(int left, int right) { return left < right ? -1 : left > right ? 1 : 0; }
-
-// Byte-wise on unsigned bytes: char_traits<char> compares as unsigned char.
-int Compare(const std::string &left, const std::string &right) {
-    const int result = left.compare(right);
-    return result < 0 ? -1 : result > 0 ? 1 : 0;
-}
-
-int Compare(const RowRecord &row, const RowRecord &pivot, const SortOrder &order) {
+Entry EntryOf(const RowRecord &row, std::size_t index, const SortOrder &order) {
+    Entry entry;
+    entry.row = index;
     switch (order.attribute) {
-    case Attribute::Text: return Compare(row.Text, pivot.Text);
-    case Attribute::Image: return Compare(row.Image, pivot.Image);
-    case Attribute::StateImage: return Compare(row.StateImage, pivot.StateImage);
-    case Attribute::Param: return Compare(row.Param, pivot.Param);
-    case Attribute::Column: return Compare(ColumnText(row, order.column), ColumnText(pivot, order.column));
-    case Attribute::None: break;
+    case Attribute::Text:
+        entry.text = row.Text;
+        break;
+    case Attribute::Image:
+        entry.number = row.Image;
+        break;
+    case Attribute::StateImage:
+        entry.number = row.StateImage;
+        break;
+    case Attribute::Param:
+        entry.number = row.Param;
+        break;
+    case Attribute::Column:
+        // A row that lacks the column compares as the empty text.
+        entry.hasColumn = order.column <= row.SubItemTexts.size();
+        if (entry.hasColumn)
+            entry.text = row.SubItemTexts[order.column - 1];
+        break;
+    case Attribute::None:
+        break;
     }
-    return 0;
+    return entry;
 }
 
-// One partition around the range's first row; returns the pivot's final index. Rows equal to the
-// pivot are passed over by both scans, which is what fixes the order of ties.
-std::size_t Partition(RowArray &rows, std::size_t first, std::size_t last, const SortOrder &order) {
-    const int toRight = order.descending ? -1 : 1;
-    RowRecord pivot = std::move(rows[first]);
-    auto staysRight = [&](const RowRecord &row) { return Compare(row, pivot, order) * toRight >= 0; };
-    auto staysLeft = [&](const RowRecord &row) { return Compare(row, pivot, order) * toRight <= 0; };
+// Texts compare byte by byte on unsigned bytes, as char_traits<char> does.
+struct ByText {
+    int operator()(const Entry &left, const Entry &right) const {
+        const int result = left.text.compare(right.text);
+        return (result > 0) - (result < 0);
+    }
+};
+
+struct ByNumber {
+    int operator()(const Entry &left, const Entry &right) const {
+        return (left.number > right.number) - (left.number < right.number);
+    }
+};
+
+// One partition around the range's first entry; returns the pivot's final index. Entries equal to
+// the pivot are passed over by both scans, which is what fixes the order of ties.
+template <typename Compare>
+std::size_t Partition(std::vector<Entry> &entries, std::size_t first, std::size_t last, int toRight,
+                      Compare compare) {
+    const Entry pivot = entries[first];
     std::size_t a = first, e = last;
     while (a < e) {
-        while (a < e && staysRight(rows[e]))
+        while (a < e && compare(entries[e], pivot) * toRight >= 0)
             --e;
         if (a < e)
-            rows[a++] = std::move(rows[e]);
-        while (a < e && staysLeft(rows[a]))
+            entries[a++] = entries[e];
+        while (a < e && compare(entries[a], pivot) * toRight <= 0)
             ++a;
         if (a < e)
-            rows[e--] = std::move(rows[a]);
+            entries[e--] = entries[a];
     }
-    rows[a] = std::move(pivot);
+    entries[a] = pivot;
     return a;
 }
 
 // 0-based, inclusive. The shorter side is sorted by recursion and the longer one by the loop, so the
 // depth stays logarithmic; the two sides are disjoint, so the order is that of plain recursion.
-void SortRange(RowArray &rows, std::size_t first, std::size_t last, const SortOrder &order) {
+template <typename Compare>
+void SortRange(std::vector<Entry> &entries, std::size_t first, std::size_t last, int toRight,
+               Compare compare) {
     while (first < last) {
-        if (order.attribute == Attribute::Column && rows[last].SubItemTexts.size() < order.column)
+        // A column key stops at a range whose last row lacks the column.
+        if (!entries[last].hasColumn)
             return;
-        const std::size_t pivot = Partition(rows, first, last, order);
-        const std::size_t leftSize = pivot - first, rightSize = last - pivot;
-        if (leftSize < rightSize) {
+        const std::size_t pivot = Partition(entries, first, last, toRight, compare);
+        if (pivot - first < last - pivot) {
             if (pivot > first)
-                SortRange(rows, first, pivot - 1, order);
+                SortRange(entries, first, pivot - 1, toRight, compare);
             first = pivot + 1;
         } else {
-            SortRange(rows, pivot + 1, last, order);
+            SortRange(entries, pivot + 1, last, toRight, compare);
             if (pivot == first)
                 return;
             last = pivot - 1;
@@ -110,8 +146,25 @@ void SortRowRange(RowArray &rows, int first, int last, int key) {
     if (order.attribute == Attribute::None || rows.empty())
         return;
     first = std::max(first, 1);
-    last = std::min<long long>(last, static_cast<long long>(rows.size()));
+    last = static_cast<int>(std::min<long long>(last, static_cast<long long>(rows.size())));
     if (first >= last)
         return;
-    SortRange(rows, static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - 1), order);
+    const std::size_t begin = static_cast<std::size_t>(first - 1), end = static_cast<std::size_t>(last);
+
+    std::vector<Entry> entries;
+    entries.reserve(end - begin);
+    for (std::size_t i = begin; i < end; ++i)
+        entries.push_back(EntryOf(rows[i], i, order));
+    const int toRight = order.descending ? -1 : 1;
+    const bool byText = order.attribute == Attribute::Text || order.attribute == Attribute::Column;
+    if (byText)
+        SortRange(entries, 0, entries.size() - 1, toRight, ByText());
+    else
+        SortRange(entries, 0, entries.size() - 1, toRight, ByNumber());
+
+    RowArray sorted;
+    sorted.reserve(entries.size());
+    for (const Entry &entry : entries)
+        sorted.push_back(std::move(rows[entry.row]));
+    std::move(sorted.begin(), sorted.end(), rows.begin() + static_cast<std::ptrdiff_t>(begin));
 }

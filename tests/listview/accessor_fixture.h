@@ -73,8 +73,9 @@ protected:
     }
 
     // Report view with the given captions (width 100) and rows of texts.
-    HWND MakeTable(const std::vector<std::string> &captions, const std::vector<std::vector<std::string>> &rows,
-                   DWORD style = LVS_REPORT, DWORD extendedStyle = 0) {
+    HWND MakeTable(const std::vector<std::string> &captions,
+                   const std::vector<std::vector<std::string>> &rows, DWORD style = LVS_REPORT,
+                   DWORD extendedStyle = 0) {
         HWND list = MakeList(style, extendedStyle);
         for (const std::string &caption : captions)
             side().Column(list, 100, caption);

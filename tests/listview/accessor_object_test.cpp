@@ -5,15 +5,17 @@
 namespace {
 
 HWND OwnWindow(const char *className) {
-    return CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+    return CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 // The broker that watches which process handles are closed.
 class ClosingBroker : public RemoteMemoryBroker {
 public:
     explicit ClosingBroker(std::vector<HANDLE> &closed) : closed_(closed) {}
-    std::unique_ptr<RemoteMemoryBroker> Clone() const override { return std::make_unique<ClosingBroker>(closed_); }
+    std::unique_ptr<RemoteMemoryBroker> Clone() const override {
+        return std::make_unique<ClosingBroker>(closed_);
+    }
     void Close(HANDLE process) override {
         if (process)
             closed_.push_back(process);

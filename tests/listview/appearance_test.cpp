@@ -36,8 +36,8 @@ TEST_P(Appearance, ColourChangesRedrawTheVisibleRows) {
 
 TEST_P(Appearance, ViewCodesBothWays) {
     HWND list = MakeList(LVS_ICON);
-    const int codeToView[][2] = {{3, LV_VIEW_DETAILS}, {1, LV_VIEW_SMALLICON}, {2, LV_VIEW_LIST}, {9, LV_VIEW_ICON},
-                                 {3, LV_VIEW_DETAILS}, {0, LV_VIEW_ICON}};
+    const int codeToView[][2] = {{3, LV_VIEW_DETAILS}, {1, LV_VIEW_SMALLICON}, {2, LV_VIEW_LIST},
+                                 {9, LV_VIEW_ICON},    {3, LV_VIEW_DETAILS},   {0, LV_VIEW_ICON}};
     for (const auto &pair : codeToView) {
         accessor.SetViewMode(pair[0]);
         EXPECT_EQ(side().Send(list, LVM_GETVIEW, 0, 0), pair[1]) << "code " << pair[0];

@@ -24,7 +24,8 @@ protected:
     }
     void Fill(int rows) {
         for (int i = 1; i <= rows; ++i)
-            lists.Row(list, {std::to_string(i), "C:\\p" + std::to_string(i) + ".pdf", i == 3 ? "转换成功" : ""});
+            lists.Row(list,
+                      {std::to_string(i), "C:\\p" + std::to_string(i) + ".pdf", i == 3 ? "转换成功" : ""});
     }
 
     ListSide &lists = OwnProcessLists();

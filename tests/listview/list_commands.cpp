@@ -43,7 +43,8 @@ struct FixedAnswer {
     LRESULT value;
 };
 
-LRESULT CALLBACK AnswerFixed(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK AnswerFixed(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                             DWORD_PTR data) {
     auto *answer = reinterpret_cast<FixedAnswer *>(data);
     if (message == answer->message)
         return answer->value;
@@ -103,7 +104,8 @@ std::string Dump(HWND list, bool withNumbers = true) {
         item.stateMask = ~0u;
         SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         std::ostringstream numbers;
-        numbers << item.iImage << ';' << std::hex << item.state << std::dec << ';' << item.lParam << ';' << item.iIndent;
+        numbers << item.iImage << ';' << std::hex << item.state << std::dec << ';' << item.lParam << ';'
+                << item.iIndent;
         dump += numbers.str() + '|';
     }
     return dump;
@@ -112,8 +114,8 @@ std::string Dump(HWND list, bool withNumbers = true) {
 std::string Run(const std::vector<std::string> &f) {
     const std::string &verb = f.at(0);
     if (verb == "list") {
-        HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | std::stoul(f.at(1)), 0, 0, 300, 200,
-                                    Parent(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | std::stoul(f.at(1)), 0, 0,
+                                    300, 200, Parent(), nullptr, GetModuleHandleA(nullptr), nullptr);
         ListView_SetExtendedListViewStyle(list, std::stoul(f.at(2)));
         return std::to_string(reinterpret_cast<UINT_PTR>(list));
     }
@@ -124,14 +126,16 @@ std::string Run(const std::vector<std::string> &f) {
         column.cx = std::stoi(f.at(2));
         column.pszText = const_cast<char *>(f.at(3).c_str());
         const int count = static_cast<int>(SendMessageA(ListView_GetHeader(list), HDM_GETITEMCOUNT, 0, 0));
-        return std::to_string(SendMessageA(list, LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column)));
+        return std::to_string(
+            SendMessageA(list, LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column)));
     }
     if (verb == "row") {
         LVITEMA item{};
         item.mask = LVIF_TEXT;
         item.iItem = ListView_GetItemCount(list);
         item.pszText = const_cast<char *>(f.at(2).c_str());
-        const int index = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        const int index =
+            static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
         for (std::size_t k = 3; k < f.size(); ++k)
             ListView_SetItemText(list, index, static_cast<int>(k - 2), const_cast<char *>(f[k].c_str()));
         return std::to_string(index);
@@ -148,27 +152,30 @@ std::string Run(const std::vector<std::string> &f) {
         return std::to_string(SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     }
     if (verb == "select") {
-        ListView_SetItemState(list, std::stoi(f.at(2)), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemState(list, std::stoi(f.at(2)), LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
         return "ok";
     }
     if (verb == "lock")
         return std::to_string(SetWindowSubclass(list, RefuseSingleSelection, 1, 0));
     if (verb == "send")
-        return std::to_string(SendMessageA(list, std::stoul(f.at(2)), std::stoul(f.at(3)), std::stol(f.at(4))));
+        return std::to_string(
+            SendMessageA(list, std::stoul(f.at(2)), std::stoul(f.at(3)), std::stol(f.at(4))));
     if (verb == "answer") {
         auto *answer = new FixedAnswer{static_cast<UINT>(std::stoul(f.at(2))), std::stol(f.at(3))};
-        return std::to_string(SetWindowSubclass(list, AnswerFixed, answer->message, reinterpret_cast<DWORD_PTR>(answer)));
+        return std::to_string(
+            SetWindowSubclass(list, AnswerFixed, answer->message, reinterpret_cast<DWORD_PTR>(answer)));
     }
     if (verb == "bkimage") {
         static_assert(sizeof(LVBKIMAGEA) == 24, "the 32-bit layout the accessor stages");
-        return std::to_string(
-            SetWindowSubclass(list, KeepBackgroundImage, 1, reinterpret_cast<DWORD_PTR>(new BackgroundImage)));
+        return std::to_string(SetWindowSubclass(list, KeepBackgroundImage, 1,
+                                                reinterpret_cast<DWORD_PTR>(new BackgroundImage)));
     }
     if (verb == "bkrecord") {
         BackgroundImage *image = nullptr;
         GetWindowSubclass(list, KeepBackgroundImage, 1, reinterpret_cast<DWORD_PTR *>(&image));
-        return image ? std::to_string(image->flags) + ';' + std::to_string(image->x) + ';' + std::to_string(image->y) +
-                           ';' + image->path
+        return image ? std::to_string(image->flags) + ';' + std::to_string(image->x) + ';' +
+                           std::to_string(image->y) + ';' + image->path
                      : "none";
     }
     if (verb == "dump")

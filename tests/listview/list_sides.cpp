@@ -60,7 +60,8 @@ public:
         startup.hStdOutput = childOutput.get();
         startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
         PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                            &process))
             throw std::runtime_error("cannot start " + command);
         CloseHandle(process.hThread);
         *process_.out() = process.hProcess;
@@ -111,7 +112,8 @@ private:
 } // namespace
 
 HWND ListSide::List(DWORD style, DWORD extendedStyle) {
-    return reinterpret_cast<HWND>(std::stoul(Do(Join({"list", std::to_string(style), std::to_string(extendedStyle)}))));
+    return reinterpret_cast<HWND>(
+        std::stoul(Do(Join({"list", std::to_string(style), std::to_string(extendedStyle)}))));
 }
 
 void ListSide::Column(HWND list, int width, const std::string &caption) {
@@ -134,8 +136,8 @@ void ListSide::Select(HWND list, int index) { Do(Join({"select", Handle(list), s
 void ListSide::Lock(HWND list) { Do(Join({"lock", Handle(list)})); }
 
 LRESULT ListSide::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return std::stol(Do(Join({"send", Handle(window), std::to_string(message), std::to_string(wParam),
-                              std::to_string(lParam)})));
+    return std::stol(Do(Join(
+        {"send", Handle(window), std::to_string(message), std::to_string(wParam), std::to_string(lParam)})));
 }
 
 void ListSide::Answer(HWND window, UINT message, LRESULT value) {

@@ -28,7 +28,8 @@ public:
     std::vector<Entry> entries;
 
 private:
-    static LRESULT CALLBACK Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    static LRESULT CALLBACK Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                   DWORD_PTR data) {
         auto *log = reinterpret_cast<MessageLog *>(data);
         if (log->kinds_.count(message))
             log->entries.push_back({message, wParam, lParam});

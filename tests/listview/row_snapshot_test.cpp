@@ -71,7 +71,7 @@ struct SortByColumnCase {
 
 TEST_P(RowSnapshot, SortByColumnRefillsTheList) {
     const SortByColumnCase cases[] = {
-        {1, 1, "b,1,z|c,2,x|a,3,y|"}, {1, 2, "a,3,y|c,2,x|b,1,z|"},  {0, 1, "a,3,y|b,1,z|c,2,x|"},
+        {1, 1, "b,1,z|c,2,x|a,3,y|"}, {1, 2, "a,3,y|c,2,x|b,1,z|"}, {0, 1, "a,3,y|b,1,z|c,2,x|"},
         {2, 1, "c,2,x|a,3,y|b,1,z|"}, {3, 1, "b,1,z|a,3,y|c,2,x|"}, {-5, 1, "b,1,z|a,3,y|c,2,x|"},
     };
     for (const SortByColumnCase &c : cases) {

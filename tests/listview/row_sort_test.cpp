@@ -35,13 +35,19 @@ void ReferenceSort(RowArray &rows, int first, int last, int key) {
         return;
     auto compare = [&](const RowRecord &x, const RowRecord &y) -> int {
         auto sign = [](auto a, auto b) { return a < b ? -1 : a > b ? 1 : 0; };
-        auto text = [&](const RowRecord &r) { return k <= r.SubItemTexts.size() ? r.SubItemTexts[k - 1] : ""; };
+        auto text = [&](const RowRecord &r) {
+            return k <= r.SubItemTexts.size() ? r.SubItemTexts[k - 1] : "";
+        };
         switch (code) {
         case 1:
-        case 2048: return sign(x.Text.compare(y.Text), 0);
-        case 2: return sign(x.Image, y.Image);
-        case 3: return sign(x.StateImage, y.StateImage);
-        case 4: return sign(x.Param, y.Param);
+        case 2048:
+            return sign(x.Text.compare(y.Text), 0);
+        case 2:
+            return sign(x.Image, y.Image);
+        case 3:
+            return sign(x.StateImage, y.StateImage);
+        case 4:
+            return sign(x.Param, y.Param);
         }
         return sign(text(x).compare(text(y)), 0);
     };
@@ -49,8 +55,12 @@ void ReferenceSort(RowArray &rows, int first, int last, int key) {
         ReferenceSort(rows, first + 1, last, key); // step 6 with a = first: the pivot stays where it is
         return;
     }
-    auto staysRight = [&](const RowRecord &r, const RowRecord &p) { return descending ? compare(r, p) <= 0 : compare(r, p) >= 0; };
-    auto staysLeft = [&](const RowRecord &r, const RowRecord &p) { return descending ? compare(r, p) >= 0 : compare(r, p) <= 0; };
+    auto staysRight = [&](const RowRecord &r, const RowRecord &p) {
+        return descending ? compare(r, p) <= 0 : compare(r, p) >= 0;
+    };
+    auto staysLeft = [&](const RowRecord &r, const RowRecord &p) {
+        return descending ? compare(r, p) >= 0 : compare(r, p) <= 0;
+    };
     const RowRecord pivot = rows[first - 1];
     int a = first, e = last;
     while (a < e) {
@@ -84,7 +94,8 @@ TEST(SortRows, TheExampleTables) {
     const RowArray byImage{Row("A", 2), Row("B", 1), Row("C", 2), Row("D", 1)};
     const RowArray cased{Row("b"), Row("B"), Row("a")};
     const RowArray columns{Row("x", 0, {"3"}), Row("y", 0, {"1"}), Row("z", 0, {"2"})};
-    const RowArray shortLast{Row("c", 0, {"1", "2", "c"}), Row("b", 0, {"1", "2", "b"}), Row("a", 0, {"1", "2"})};
+    const RowArray shortLast{Row("c", 0, {"1", "2", "c"}), Row("b", 0, {"1", "2", "b"}),
+                             Row("a", 0, {"1", "2"})};
     const SortCase cases[] = {
         {"image ascending", byImage, 2, 1, INT_MAX, "D B C A "},
         {"image descending", byImage, -3, 1, INT_MAX, "A C B D "},
@@ -125,7 +136,8 @@ TEST(SortRows, RowsLackingTheColumnCompareAsEmpty) {
 TEST(SortRows, MatchesTheStepsOnRandomRowsFullOfTies) {
     std::mt19937 random(20261211);
     const char *texts[] = {"", "a", "A", "b", "ab", "\xB0\xA1", "a\xB0"};
-    const int keys[] = {1, -2, 2, -3, 3, -4, 4, -5, 2048, -2049, 2049, -2050, 2050, -2051, 2051, 0, -1, 5, 4096};
+    const int keys[] = {1,    -2,    2,    -3,    3,    -4, 4,  -5, 2048, -2049,
+                        2049, -2050, 2050, -2051, 2051, 0,  -1, 5,  4096};
     auto pick = [&](int n) { return static_cast<int>(random() % n); };
     for (int round = 0; round < 3000; ++round) {
         RowArray rows(pick(24));
