@@ -104,29 +104,25 @@ private:
     const ReadOptions &options_;
 };
 
-} // namespace
-
-Document readPdf(const std::string &path, const ReadOptions &options) {
-    FilePtr file = openForReading(path);
-    if (!file)
-        throw ConversionError(ExitCannotRead, "cannot open " + path);
+template <typename Open>
+Document readOpened(const std::string &name, const ReadOptions &options, Open open) {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     WarningRelay relay(pdf, options);
     std::vector<QPDFPageObjectHelper> pages;
     try {
-        pdf.processFile(path.c_str(), file.release(), true, "");
+        open(pdf);
         pages = QPDFPageDocumentHelper(pdf).getAllPages();
     } catch (const QPDFExc &e) {
         if (e.getErrorCode() == qpdf_e_password)
-            throw ConversionError(ExitPasswordNeeded, path + " needs a password");
-        throw ConversionError(ExitCannotRead, "cannot read " + path + ": " + e.getMessageDetail());
+            throw ConversionError(ExitPasswordNeeded, name + " needs a password");
+        throw ConversionError(ExitCannotRead, "cannot read " + name + ": " + e.getMessageDetail());
     } catch (const std::exception &e) {
-        throw ConversionError(ExitCannotRead, "cannot read " + path + ": " + e.what());
+        throw ConversionError(ExitCannotRead, "cannot read " + name + ": " + e.what());
     }
     relay.flush();
     if (pages.empty())
-        throw ConversionError(ExitCannotRead, "cannot read " + path + ": no pages found");
+        throw ConversionError(ExitCannotRead, "cannot read " + name + ": no pages found");
 
     Document doc;
     doc.info.title = infoString(pdf, "/Title");
@@ -153,6 +149,20 @@ Document readPdf(const std::string &path, const ReadOptions &options) {
         doc.pages.push_back(std::move(page));
     }
     return doc;
+}
+
+} // namespace
+
+Document readPdf(const std::string &path, const ReadOptions &options) {
+    FilePtr file = openForReading(path);
+    if (!file)
+        throw ConversionError(ExitCannotRead, "cannot open " + path);
+    return readOpened(path, options, [&](QPDF &pdf) { pdf.processFile(path.c_str(), file.release(), true, ""); });
+}
+
+Document readPdfData(const std::string &data, const std::string &name, const ReadOptions &options) {
+    return readOpened(name, options,
+                      [&](QPDF &pdf) { pdf.processMemoryFile(name.c_str(), data.data(), data.size(), ""); });
 }
 
 } // namespace pwt

@@ -18,4 +18,7 @@ struct ReadOptions {
 // The path is UTF-8, also on Windows.
 Document readPdf(const std::string &path, const ReadOptions &options);
 
+// The same for a PDF file held in memory (the fuzzer's entry point); name appears in messages.
+Document readPdfData(const std::string &data, const std::string &name, const ReadOptions &options);
+
 } // namespace pwt
