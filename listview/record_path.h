@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <string>
 #include <deque>
+#include <string>
 
 class ListViewAccessor;
 
