@@ -143,6 +143,19 @@ struct Cutter {
                 common = std::move(next);
                 extend(rows[j]);
             }
+            // Real columns have text on both sides of the gutter in many rows; a lone wide line beside a
+            // column does not make one.
+            auto bothSides = [&](const Gap &g) {
+                size_t before = 0, after = 0;
+                for (size_t k = i; k < j; ++k) {
+                    before += std::any_of(rows[k].begin(), rows[k].end(), [&](const FrameChar &c) { return c.x1 <= g.from; });
+                    after += std::any_of(rows[k].begin(), rows[k].end(), [&](const FrameChar &c) { return c.x0 >= g.to; });
+                }
+                size_t needed = std::max<size_t>(2, (j - i) / 4);
+                return before >= needed && after >= needed;
+            };
+            if (j > i + 1 && !std::any_of(common.begin(), common.end(), bothSides))
+                j = i + 1;
             if (j > i + 1) {
                 std::vector<FrameChar> group;
                 for (size_t k = i; k < j; ++k)
