@@ -5,14 +5,16 @@
 # usage: bench/pwt/run.sh [PWT [PWT_EXE]]
 #   PWT      the native program (default build/native/pwt)
 #   PWT_EXE  the Windows program, run under Wine when given or found (default build/win32/pwt.exe)
-# CORPUS (default ../shared/corpus beside the project) and FILES (default: the three longest files)
-# may be set in the environment. Figures go to standard output; nothing is compared against a target.
+# CORPUS (default ../shared/corpus beside the project), FILES (the files to time) and LO_FILES (those
+# of them LibreOffice converts too: its PDF import takes minutes on a long file) may be set in the
+# environment. Figures go to standard output; nothing is compared against a target.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 pwt=${1:-$root/build/native/pwt}
 pwt_exe=${2:-$root/build/win32/pwt.exe}
 corpus=${CORPUS:-$root/../shared/corpus}
-files=${FILES:-"D07-GeoTopo D13-developers-reference D14-install.zh_CN"}
+files=${FILES:-"D02-google-doc D03-multicolumn D12-octave-refcard-a4 D07-GeoTopo D13-developers-reference D14-install.zh_CN"}
+lo_files=${LO_FILES:-"D02-google-doc D03-multicolumn D12-octave-refcard-a4"}
 work=$(mktemp -d /tmp/pwt-bench-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
@@ -32,7 +34,8 @@ measure() {
 
 pages_of() { awk -F'\t' -v f="$1.pdf" '$1 == f { print $2 }' "$corpus/MANIFEST.tsv"; }
 
-rate() { awk "BEGIN { printf \"%.1f\", ($2 > 0) ? $1 / $2 : 0 }"; }
+# $1 / $2 to one decimal, or "-" when $2 is no time at all (unmeasured, or below time's 10 ms).
+rate() { awk "BEGIN { if ($2 > 0) printf \"%.1f\", $1 / $2; else printf \"-\" }"; }
 
 wine_ready=no
 if [ -f "$pwt_exe" ] && command -v wine > /dev/null; then
@@ -56,7 +59,7 @@ for name in $files; do
     fi
     read -r t_txt m_txt < <(measure pdftotext -enc UTF-8 "$pdf" "$work/$name.txt")
     t_lo=0 m_lo=-
-    if command -v soffice > /dev/null; then
+    if command -v soffice > /dev/null && [[ " $lo_files " == *" $name "* ]]; then
         # One run only: LibreOffice takes seconds a file.
         /usr/bin/time -f '%e %M' -o "$work/time" soffice -env:UserInstallation="file://$work/profile" \
             --headless --infilter=writer_pdf_import --convert-to doc --outdir "$work/lo" "$pdf" > /dev/null 2>&1
@@ -66,7 +69,7 @@ for name in $files; do
     printf '%-28s %5s | %9s %6s | %9s %6s | %9s %6s | %9s %6s | %7s %7s\n' "$name" "$pages" \
         "$(rate "$pages" "$t_pwt")" "$m_pwt" "$(rate "$pages" "$t_wine")" "$m_wine" \
         "$(rate "$pages" "$t_txt")" "$m_txt" "$(rate "$pages" "$t_lo")" "$m_lo" \
-        "$(rate "$t_txt" "$t_pwt")" "$(rate "$t_lo" "$t_pwt")"
+        "$(rate "$t_txt" "$t_pwt")" "$([ "$t_lo" = 0 ] && echo - || rate "$t_lo" "$t_pwt")"
 done
 echo "p/s: pages per second (best of three; LibreOffice one run); MB: peak resident memory;"
 echo "vs pdf, vs LO: how many times faster than pdftotext and than LibreOffice the native pwt is."
