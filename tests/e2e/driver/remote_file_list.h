@@ -17,6 +17,7 @@ public:
     bool Bound() const { return bound_; }
     int Count() { return accessor_.GetItemCount(); }
     std::string Text(int row, int column) { return accessor_.GetItemText(row, column); }
+    void SetText(int row, int column, const std::string &text) { accessor_.SetItemText(row, column, text); }
     std::vector<std::string> Column(int column);
     // The row's rectangle in the list's client coordinates (LVM_GETITEMRECT, staged by the accessor's broker).
     RECT RowRect(int row);
