@@ -10,6 +10,7 @@ namespace {
 
 constexpr double kBaselineTolerance = 0.4;  // of the font size: superscripts stay on their line
 constexpr double kWordGap = 0.1;            // pdftotext's minimum word break
+constexpr double kSizeChangeGap = 0.03;
 constexpr double kDuplicateDistance = 0.15; // glyphs drawn twice for fake bold or shadows
 
 bool isRtlText(const std::string &text) {
@@ -78,7 +79,9 @@ void finishLine(std::vector<FrameChar> &cluster, const PageGlyphs &page, int dir
         if (!line.chars.empty()) {
             const FrameChar &prev = line.chars.back();
             double gap = c.x0 - prev.x1;
-            start = pendingSpace || gap > kWordGap * std::min(std::max(prev.size, c.size), 2 * std::min(prev.size, c.size));
+            // A change of size (a sub- or superscript ending) breaks a word at a smaller gap, as in pdftotext.
+            bool sizeChange = std::fabs(prev.size - c.size) > 0.2 * std::max(prev.size, c.size);
+            start = pendingSpace || gap > (sizeChange ? kSizeChangeGap : kWordGap) * std::min(prev.size, c.size);
         }
         line.chars.push_back(c);
         line.wordStart.push_back(start);
