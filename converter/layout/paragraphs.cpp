@@ -75,10 +75,14 @@ public:
 
     bool empty() const { return lines_.empty(); }
 
-    Paragraph finish(double blockLeft, double blockRight) {
+    // previousLast: the last line of the paragraph before, for the space between the two.
+    Paragraph finish(double blockLeft, double blockRight, const TextLine *&previousLast) {
         Paragraph p = std::move(paragraph_);
         paragraph_ = Paragraph();
         const TextLine &firstLine = *lines_.front();
+        if (previousLast && previousLast->dir == firstLine.dir && firstLine.base > previousLast->base)
+            p.spaceBefore = std::max(0.0, (firstLine.base - firstLine.size) - (previousLast->base + 0.25 * previousLast->size));
+        previousLast = lines_.back();
         double left = firstLine.x0, right = firstLine.x1;
         for (const TextLine *l : lines_) {
             if (l != lines_.front() || lines_.size() == 1)
@@ -138,6 +142,7 @@ bool startsParagraph(const TextLine &prev, const TextLine &line, double pitch, d
 
 std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGlyphs &page, double bodySize) {
     std::vector<Block> blocks;
+    const TextLine *previousLast = nullptr;
     size_t i = 0;
     while (i < lines.size()) {
         size_t j = i + 1;
@@ -163,14 +168,14 @@ std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGly
         ParagraphBuilder builder(page, bodySize);
         for (size_t k = i; k < j; ++k) {
             if (k > i && startsParagraph(lines[k - 1], lines[k], pitch, left)) {
-                block.paragraphs.push_back(builder.finish(left, right));
+                block.paragraphs.push_back(builder.finish(left, right, previousLast));
                 builder.addLine(lines[k], true);
             } else {
                 builder.addLine(lines[k], k == i);
             }
         }
         if (!builder.empty())
-            block.paragraphs.push_back(builder.finish(left, right));
+            block.paragraphs.push_back(builder.finish(left, right, previousLast));
         blocks.push_back(std::move(block));
         i = j;
     }

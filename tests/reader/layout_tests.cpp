@@ -83,11 +83,17 @@ TEST(Paragraphs, SplitBySpacingAndIndent) {
         pdf.page(content, kHelvetica);
         return pdf.bytes();
     }());
+    std::vector<const Paragraph *> paragraphs;
     std::vector<std::string> texts;
     for (const Block &b : doc.pages.at(0).blocks)
-        for (const Paragraph &p : b.paragraphs)
+        for (const Paragraph &p : b.paragraphs) {
+            paragraphs.push_back(&p);
             texts.push_back(p.text());
-    EXPECT_EQ(texts, (std::vector<std::string>{"one a one b", "two a two b", "three a three b"}));
+        }
+    ASSERT_EQ(texts, (std::vector<std::string>{"one a one b", "two a two b", "three a three b"}));
+    EXPECT_NEAR(paragraphs[0]->lineSpacing, 12, 0.01);
+    EXPECT_NEAR(paragraphs[1]->spaceBefore, 28 - 10 - 2.5, 0.01);  // baselines 28 apart, less the lines' extents
+    EXPECT_NEAR(paragraphs[2]->firstLineIndent, 18, 0.01);
 }
 
 TEST(Paragraphs, HeadingsKeepTheirStyle) {
