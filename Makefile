@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 export ORVANTA_CACHE ?= $(HOME)/.cache/orvanta
-VERSION := $(shell sed -n 's/^project(Orvanta VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION := $(shell grep -m1 -o 'Orvanta VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 
 .PHONY: all setup native win32 pwt dist test run clean
 all: dist
