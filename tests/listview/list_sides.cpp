@@ -87,7 +87,7 @@ private:
     // A host that stops answering fails the test instead of hanging it.
     std::string Answer() {
         std::string answer;
-        const DWORD deadline = GetTickCount() + 10000;
+        const DWORD deadline = GetTickCount() + 30000;
         while (GetTickCount() < deadline) {
             DWORD waiting = 0;
             if (!PeekNamedPipe(fromHost_.get(), nullptr, 0, nullptr, &waiting, nullptr))
