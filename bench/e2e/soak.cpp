@@ -109,10 +109,13 @@ int main(int argc, char **argv) {
     SoakFolder folder;
     std::string names;
     for (int row = 0; row < Rows; ++row) {
-        if (!CopyFileA(argv[2], (folder.In() + "\\" + RowName(row)).c_str(), FALSE)) {
+        const std::string copy = folder.In() + "\\" + RowName(row);
+        if (!CopyFileA(argv[2], copy.c_str(), FALSE)) {
             std::fprintf(stderr, "soak: cannot copy %s\n", argv[2]);
             return 1;
         }
+        // The copy keeps the source's read-only attribute, which would stop the folder's removal.
+        SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
         names += "\"" + RowName(row) + "\" ";
     }
 
