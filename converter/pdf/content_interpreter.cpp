@@ -164,7 +164,7 @@ void Interpreter::emit(const DecodedChar &c, double tx, double ty) {
         return;  // outside the crop box
     bool invisible = gs_.render == 3 || gs_.render == 7;
     uint32_t colour = gs_.render == 1 || gs_.render == 5 ? gs_.stroke : gs_.fill;
-    if (!invisible && colour == kWhite && !inActualText_) {
+    if (!invisible && colour == kWhite) {
         bool onBackground = std::any_of(backgrounds_.begin(), backgrounds_.end(),
                                         [&](const Box &b) { return b.contains(g.x, g.y); });
         if (!onBackground)

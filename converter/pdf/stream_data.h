@@ -7,7 +7,7 @@
 
 namespace pwt {
 
-constexpr size_t kMaxStreamBytes = size_t(256) << 20;
+constexpr size_t kMaxStreamBytes = size_t(64) << 20;
 
 // Appends the decoded data of a stream to out. Returns false, keeping what was decoded up to the failure
 // (at most kMaxStreamBytes), when the data is damaged or too large.
