@@ -2,6 +2,7 @@
 
 #include "support/window_pictures.h"
 
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -14,7 +15,8 @@ void Send(DWORD flags) {
 }
 
 void Drive(POINT start, int dx, int dy) {
-    std::thread mouse([=] {
+    std::atomic<bool> done{false};
+    std::thread mouse([=, &done] {
         SetCursorPos(start.x, start.y);
         Send(MOUSEEVENTF_MOVE);
         Send(MOUSEEVENTF_LEFTDOWN);
@@ -23,10 +25,13 @@ void Drive(POINT start, int dx, int dy) {
             Send(MOUSEEVENTF_MOVE);
         }
         Send(MOUSEEVENTF_LEFTUP);
+        done = true;
     });
-    PumpMessages(600);
+    // Keep dispatching while the input arrives: a press on a drag region runs the move loop right here.
+    while (!done)
+        PumpMessages(20);
     mouse.join();
-    PumpMessages(50);
+    PumpMessages(100);
 }
 
 } // namespace

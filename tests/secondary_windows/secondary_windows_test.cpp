@@ -239,6 +239,19 @@ TEST_F(SecondaryWindowsTest, AboutShowsItsSheetStripAndCross) {
     SendMessageA(Parts().aboutClose, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(Rgb{CaptureWindow(about).at(425, 12)}, Rgb{RGB(241, 107, 107)});
 
+    HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+    while (tip && GetWindow(tip, GW_OWNER) != about)
+        tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr);
+    ASSERT_NE(tip, nullptr) << "the cross has a tooltip";
+    char text[32] = "";
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = about;
+    tool.uId = reinterpret_cast<UINT_PTR>(Parts().aboutClose);
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, "关闭");
+
     Click(Parts().aboutClose);
     EXPECT_FALSE(IsWindow(about));
 }
