@@ -131,11 +131,18 @@ private:
     std::vector<const TextLine *> lines_;
 };
 
-bool startsParagraph(const TextLine &prev, const TextLine &line, double pitch, double blockLeft) {
+bool allBold(const TextLine &line, const PageGlyphs &page) {
+    return std::all_of(line.chars.begin(), line.chars.end(), [&](const FrameChar &c) {
+        return page.styles[static_cast<size_t>(page.glyphs[c.glyph].style)].bold;
+    });
+}
+
+bool startsParagraph(const TextLine &prev, const TextLine &line, double pitch, double blockLeft,
+                     const PageGlyphs &page) {
     if (pitch > 0 && line.base - prev.base > kParagraphGap * pitch)
         return true;
     bool indented = line.x0 - blockLeft > kIndent * line.size && prev.x0 - blockLeft < 0.3 * line.size;
-    return indented || std::fabs(line.size - prev.size) > 0.15 * prev.size;
+    return indented || std::fabs(line.size - prev.size) > 0.15 * prev.size || allBold(prev, page) != allBold(line, page);
 }
 
 } // namespace
@@ -167,7 +174,7 @@ std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGly
         block.bottom = lines[j - 1].base + 0.25 * lines[j - 1].size;
         ParagraphBuilder builder(page, bodySize);
         for (size_t k = i; k < j; ++k) {
-            if (k > i && startsParagraph(lines[k - 1], lines[k], pitch, left)) {
+            if (k > i && startsParagraph(lines[k - 1], lines[k], pitch, left, page)) {
                 block.paragraphs.push_back(builder.finish(left, right, previousLast));
                 builder.addLine(lines[k], true);
             } else {

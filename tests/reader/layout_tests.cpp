@@ -96,6 +96,19 @@ TEST(Paragraphs, SplitBySpacingAndIndent) {
     EXPECT_NEAR(paragraphs[2]->firstLineIndent, 18, 0.01);
 }
 
+TEST(Paragraphs, ABoldLineStartsItsOwn) {
+    PdfBuilder pdf;
+    pdf.page("BT /F2 10 Tf 12 TL 72 700 Td (Bold heading) Tj T* /F1 10 Tf (body one) Tj T* (body two) Tj ET",
+             "<< /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> "
+             "/F2 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold >> >> >>");
+    Document doc = readPdfBytes(pdf.bytes());
+    ASSERT_EQ(doc.pages.at(0).blocks.size(), 1u);
+    const std::vector<Paragraph> &paragraphs = doc.pages[0].blocks[0].paragraphs;
+    ASSERT_EQ(paragraphs.size(), 2u);
+    EXPECT_EQ(paragraphs[0].text(), "Bold heading");
+    EXPECT_EQ(paragraphs[1].text(), "body one body two");
+}
+
 TEST(Paragraphs, HeadingsKeepTheirStyle) {
     PdfBuilder pdf;
     pdf.page("BT /F2 20 Tf 72 720 Td (Heading) Tj ET " + lines(72, 690, {"body text", "more body"}) +
