@@ -116,40 +116,45 @@ struct Cutter {
         }
 
         // Consecutive rows with a common gutter, with text on both sides of it, are read as columns.
+        // A gap is interior to rows when one of their chars ends before it and one starts after it.
+        struct RowShape {
+            std::vector<Gap> gaps;
+            double minX1, maxX0;
+        };
+        std::vector<RowShape> shapes;
+        shapes.reserve(rows.size());
+        for (std::vector<FrameChar> &row : rows) {
+            RowShape shape{gapsAlong(row, minGap, left, right), right, left};
+            for (const FrameChar &c : row) {
+                shape.minX1 = std::min(shape.minX1, c.x1);
+                shape.maxX0 = std::max(shape.maxX0, c.x0);
+            }
+            shapes.push_back(std::move(shape));
+        }
+        auto interior = [](const std::vector<Gap> &gaps, double lo, double hi) {
+            return std::any_of(gaps.begin(), gaps.end(), [&](const Gap &g) { return lo <= g.from && hi >= g.to; });
+        };
         size_t i = 0;
         while (i < rows.size()) {
-            std::vector<Gap> common = gapsAlong(rows[i], minGap, left, right);
-            double minX1 = right, maxX0 = left;  // a gap is interior when a char ends before it and one starts after
-            auto extend = [&](const std::vector<FrameChar> &row) {
-                for (const FrameChar &c : row) {
-                    minX1 = std::min(minX1, c.x1);
-                    maxX0 = std::max(maxX0, c.x0);
-                }
-            };
-            auto interior = [&](const std::vector<Gap> &gaps, double lo, double hi) {
-                return std::any_of(gaps.begin(), gaps.end(), [&](const Gap &g) { return lo <= g.from && hi >= g.to; });
-            };
-            extend(rows[i]);
+            std::vector<Gap> common = shapes[i].gaps;
+            double lo = shapes[i].minX1, hi = shapes[i].maxX0;
             size_t j = i + 1;
             for (; j < rows.size(); ++j) {
-                std::vector<Gap> next = intersect(common, gapsAlong(rows[j], minGap, left, right), minGap);
-                double lo = minX1, hi = maxX0;
-                for (const FrameChar &c : rows[j]) {
-                    lo = std::min(lo, c.x1);
-                    hi = std::max(hi, c.x0);
-                }
-                if (!interior(next, lo, hi))
+                std::vector<Gap> next = intersect(common, shapes[j].gaps, minGap);
+                double nextLo = std::min(lo, shapes[j].minX1), nextHi = std::max(hi, shapes[j].maxX0);
+                if (!interior(next, nextLo, nextHi))
                     break;
                 common = std::move(next);
-                extend(rows[j]);
+                lo = nextLo;
+                hi = nextHi;
             }
             // Real columns have text on both sides of the gutter in many rows; a lone wide line beside a
             // column does not make one.
             auto bothSides = [&](const Gap &g) {
                 size_t before = 0, after = 0;
                 for (size_t k = i; k < j; ++k) {
-                    before += std::any_of(rows[k].begin(), rows[k].end(), [&](const FrameChar &c) { return c.x1 <= g.from; });
-                    after += std::any_of(rows[k].begin(), rows[k].end(), [&](const FrameChar &c) { return c.x0 >= g.to; });
+                    before += shapes[k].minX1 <= g.from;
+                    after += shapes[k].maxX0 >= g.to;
                 }
                 size_t needed = std::max<size_t>(2, (j - i) / 4);
                 return before >= needed && after >= needed;
