@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kGutter = 0.7;          // of the region's median font size: the narrowest column gap
 constexpr double kSingleLineGutter = 3;  // within one line only a wide gap separates columns
-constexpr double kMinColumnWidth = 6;   // of the font size: narrower strips (line numbers, keys) stay in their rows
+constexpr double kMinColumnWidth = 3;   // of the font size: narrower strips (line numbers) stay in their rows
 constexpr int kMaxDepth = 48;
 
 struct Gap {
