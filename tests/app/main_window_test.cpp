@@ -1,4 +1,5 @@
 #include "app/controls.h"
+#include "app/globals.h"
 #include "app/main_window.h"
 #include "support/window_pictures.h"
 
@@ -23,7 +24,9 @@ protected:
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         RegisterWindowClasses(GetModuleHandleA(nullptr));
+        InitGlobals(); // the window binds its file list to the global accessor
     }
+    static void TearDownTestSuite() { ReleaseGlobals(); }
     void SetUp() override {
         window = OpenMainWindow(GetModuleHandleA(nullptr));
         ASSERT_NE(window, nullptr);

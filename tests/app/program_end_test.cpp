@@ -1,4 +1,5 @@
 // How the program ends: with the last of its windows, or at once through the close button.
+#include "app/globals.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "support/window_pictures.h"
@@ -23,6 +24,7 @@ TEST(ProgramWindows, EscOnTheMainWindowEndsTheLoopOnlyWhenNoOtherWindowIsOpen) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterWindowClasses(GetModuleHandleA(nullptr));
+    InitGlobals();
     WNDCLASSA other{};
     other.lpfnWndProc = OtherWindowProc;
     other.hInstance = GetModuleHandleA(nullptr);
@@ -38,6 +40,7 @@ TEST(ProgramWindows, EscOnTheMainWindowEndsTheLoopOnlyWhenNoOtherWindowIsOpen) {
     EXPECT_FALSE(IsWindow(main));
     DestroyWindow(about);
     EXPECT_TRUE(PumpMessages(100)) << "the last window gone ends the loop";
+    ReleaseGlobals();
 }
 
 std::string OrvantaExe() {
