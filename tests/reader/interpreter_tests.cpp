@@ -82,6 +82,20 @@ TEST(TextState, MatricesAndSavedStates) {
     EXPECT_NEAR(page.glyphs[2].y, 492, 0.01);
 }
 
+TEST(TextState, VerticalWritingAdvancesDownwards) {
+    PdfBuilder pdf;
+    int cidFont = pdf.object("<< /Type /Font /Subtype /CIDFontType0 /BaseFont /V /CIDSystemInfo << /Registry (Adobe) "
+                             "/Ordering (GB1) /Supplement 0 >> >>");
+    int font = pdf.object("<< /Type /Font /Subtype /Type0 /BaseFont /V /Encoding /UniGB-UCS2-V /DescendantFonts [" +
+                          std::to_string(cidFont) + " 0 R] >>");
+    pdf.page("BT /F1 12 Tf 300 700 Td <4E2D6587> Tj ET", "<< /Font << /F1 " + std::to_string(font) + " 0 R >> >>");
+    PageGlyphs page = glyphsOf(pdf.bytes());
+    ASSERT_EQ(textOf(page), "\u4E2D\u6587");
+    EXPECT_EQ(page.glyphs[0].dir, 1);
+    EXPECT_NEAR(page.glyphs[1].y - page.glyphs[0].y, 12, 0.01);
+    EXPECT_NEAR(page.glyphs[1].x, page.glyphs[0].x, 0.01);
+}
+
 TEST(FormXObjects, OwnResourcesAndMatrix) {
     PdfBuilder pdf;
     int form = pdf.stream("/Type /XObject /Subtype /Form /BBox [0 0 500 500] /Matrix [1 0 0 1 100 0] /Resources " +

@@ -50,6 +50,17 @@ TEST(ReadingOrder, RotatedText) {
     EXPECT_EQ(pageText("BT /F1 10 Tf 0 1 -1 0 300 300 Tm (upwards) Tj ET", kHelvetica), "upwards");
 }
 
+TEST(ReadingOrder, VerticalColumnsRightToLeft) {
+    PdfBuilder pdf;
+    int cidFont = pdf.object("<< /Type /Font /Subtype /CIDFontType0 /BaseFont /V /CIDSystemInfo << /Registry (Adobe) "
+                             "/Ordering (GB1) /Supplement 0 >> >>");
+    int font = pdf.object("<< /Type /Font /Subtype /Type0 /BaseFont /V /Encoding /UniGB-UCS2-V /DescendantFonts [" +
+                          std::to_string(cidFont) + " 0 R] >>");
+    pdf.page("BT /F1 12 Tf 280 700 Td <65E5672C> Tj ET BT /F1 12 Tf 300 700 Td <4E2D6587> Tj ET",
+             "<< /Font << /F1 " + std::to_string(font) + " 0 R >> >>");
+    EXPECT_EQ(flat(pdfText(pdf.bytes())), "\u4E2D\u6587 \u65E5\u672C");
+}
+
 TEST(Words, GapsAndDuplicates) {
     struct Case {
         const char *name, *ops, *expected;
