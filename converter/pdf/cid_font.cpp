@@ -4,6 +4,7 @@
 #include "pdf/cmap.h"
 #include "pdf/font_data.h"
 #include "pdf/stream_data.h"
+#include "pdf/truetype_cmap.h"
 
 #include <unordered_map>
 
@@ -40,6 +41,13 @@ private:
             appendUtf8(t, (*collection_)[cid]);
             return expandLigatures(t);
         }
+        uint32_t glyph = cidToGlyph_.empty() ? cid : cid < cidToGlyph_.size() ? cidToGlyph_[cid] : 0;
+        auto it = programUnicode_.find(glyph);
+        if (it != programUnicode_.end()) {
+            std::string t;
+            appendUtf8(t, it->second);
+            return expandLigatures(t);
+        }
         return std::string();
     }
 
@@ -54,6 +62,7 @@ private:
     }
 
     void readWidths(QPDFObjectHandle w);
+    void readTrueTypeProgram(QPDFObjectHandle cidFont);
 
     struct WidthRange {
         uint32_t first, last;
@@ -63,6 +72,8 @@ private:
     std::shared_ptr<const CMap> encoding_;
     std::shared_ptr<const CMap> toUnicode_;
     const std::vector<char32_t> *collection_ = nullptr;
+    std::unordered_map<uint32_t, char32_t> programUnicode_;  // glyph id to code point, from the font program
+    std::vector<uint32_t> cidToGlyph_;                        // empty for the identity
     std::unordered_map<uint32_t, double> widths_;
     std::vector<WidthRange> ranges_;
     double defaultWidth_ = 1.0;
@@ -90,6 +101,23 @@ void CidFont::readWidths(QPDFObjectHandle w) {
         } else {
             break;
         }
+    }
+}
+
+// Without ToUnicode or a known collection, the embedded TrueType program's own cmap names the glyphs.
+void CidFont::readTrueTypeProgram(QPDFObjectHandle cidFont) {
+    QPDFObjectHandle descriptor = cidFont.getKey("/FontDescriptor");
+    QPDFObjectHandle file = descriptor.isDictionary() ? descriptor.getKey("/FontFile2") : QPDFObjectHandle();
+    std::string program;
+    if (!file.isStream() || !readStreamData(file, program))
+        return;
+    programUnicode_ = unicodeByGlyph(program);
+    QPDFObjectHandle map = cidFont.getKey("/CIDToGIDMap");
+    std::string bytes;
+    if (map.isStream() && readStreamData(map, bytes)) {
+        cidToGlyph_.reserve(bytes.size() / 2);
+        for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+            cidToGlyph_.push_back((static_cast<unsigned char>(bytes[i]) << 8) | static_cast<unsigned char>(bytes[i + 1]));
     }
 }
 
@@ -124,6 +152,9 @@ CidFont::CidFont(QPDFObjectHandle dict, FontData &data) {
             collection == "Adobe-Korea1")
             collection_ = data.cidToUnicode(collection);
     }
+    QPDFObjectHandle subtype = cidFont.getKey("/Subtype");
+    if (!toUnicode_ && !collection_ && subtype.isName() && subtype.getName() == "/CIDFontType2")
+        readTrueTypeProgram(cidFont);
     defaultWidth_ = numberOr(cidFont.getKey("/DW"), 1000) / 1000;
     readWidths(cidFont.getKey("/W"));
     QPDFObjectHandle dw2 = cidFont.getKey("/DW2");

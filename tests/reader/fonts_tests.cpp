@@ -138,5 +138,45 @@ TEST(CidFonts, IdentityWithTheCollectionTable) {
     EXPECT_EQ(flat(pdfText(pdf.bytes())), "#A");
 }
 
+// A TrueType program holding only a (3,1) cmap: 'A' is glyph 5 and U+4E2D glyph 7.
+std::string trueTypeWithCmap() {
+    std::string b;
+    auto u16 = [&](uint32_t v) { b += static_cast<char>(v >> 8); b += static_cast<char>(v & 0xFF); };
+    auto u32 = [&](uint32_t v) { u16(v >> 16); u16(v & 0xFFFF); };
+    u32(0x00010000); u16(1); u16(16); u16(0); u16(0);  // one table
+    b += "cmap"; u32(0); u32(28); u32(52);
+    u16(0); u16(1); u16(3); u16(1); u32(12);           // one subtable: Windows Unicode
+    u16(4); u16(40); u16(0); u16(6); u16(4); u16(1); u16(2);
+    for (uint32_t end : {0x41u, 0x4E2Du, 0xFFFFu}) u16(end);
+    u16(0);
+    for (uint32_t start : {0x41u, 0x4E2Du, 0xFFFFu}) u16(start);
+    for (uint32_t delta : {(5u - 0x41u) & 0xFFFF, (7u - 0x4E2Du) & 0xFFFF, 1u}) u16(delta);
+    for (int i = 0; i < 3; ++i) u16(0);
+    return b;
+}
+
+TEST(CidFonts, TrueTypeProgramWithoutToUnicode) {
+    struct Case {
+        const char *name, *cidToGid, *shown;
+    } cases[] = {{"identity", "", "<00050007>"}, {"CIDToGIDMap stream", "map", "<00000001>"}};
+    for (const Case &c : cases) {
+        PdfBuilder pdf;
+        int program = pdf.stream("", trueTypeWithCmap());
+        std::string map;
+        if (*c.cidToGid)
+            map = " /CIDToGIDMap " + std::to_string(pdf.stream("", std::string("\0\5\0\7", 4))) + " 0 R";
+        int descriptor = pdf.object("<< /Type /FontDescriptor /FontName /TT /Flags 4 /FontFile2 " +
+                                    std::to_string(program) + " 0 R >>");
+        int cidFont = pdf.object("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /TT /CIDSystemInfo << /Registry "
+                                 "(Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor " +
+                                 std::to_string(descriptor) + " 0 R" + map + " >>");
+        int font = pdf.object("<< /Type /Font /Subtype /Type0 /BaseFont /TT /Encoding /Identity-H /DescendantFonts [" +
+                              std::to_string(cidFont) + " 0 R] >>");
+        pdf.page(std::string("BT /F1 12 Tf 72 700 Td ") + c.shown + " Tj ET",
+                 "<< /Font << /F1 " + std::to_string(font) + " 0 R >> >>");
+        EXPECT_EQ(flat(pdfText(pdf.bytes())), "A\u4E2D") << c.name;
+    }
+}
+
 } // namespace
 } // namespace pwt::test
