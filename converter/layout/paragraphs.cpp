@@ -13,6 +13,7 @@ constexpr double kBlockLineSpacing = 1.6;  // of the font size: farther lines st
 constexpr double kParagraphGap = 1.3;      // of the block's usual line pitch
 constexpr double kIndent = 0.8;            // of the font size
 constexpr double kAligned = 2.0;           // points
+constexpr double kShortLine = 4;           // of the font size, short of the block's right edge
 
 bool sameBlock(const TextLine &a, const TextLine &b) {
     double size = std::max(a.size, b.size);
@@ -39,12 +40,18 @@ char32_t lastCodePoint(const std::string &s) {
 
 class ParagraphBuilder {
 public:
-    ParagraphBuilder(const PageGlyphs &page, double bodySize) : page_(page), bodySize_(bodySize) {}
+    ParagraphBuilder(const PageGlyphs &page, double bodySize, double blockLeft, double blockRight)
+        : page_(page), bodySize_(bodySize), blockLeft_(blockLeft), blockRight_(blockRight) {}
 
     void addLine(const TextLine &line, bool first) {
         std::string lastText = paragraph_.runs.empty() ? "" : paragraph_.runs.back().text;
         bool joinHyphen = false, noSpace = false;
-        if (!first && !line.chars.empty()) {
+        // A line that stops well short of the block's edge (code, verse, addresses) ends with a line break.
+        bool lineBreak = !first && !lines_.empty() &&
+                         lines_.back()->x1 < blockRight_ - std::max(kShortLine * line.size, 0.15 * (blockRight_ - blockLeft_));
+        if (lineBreak) {
+            paragraph_.runs.push_back(Run{Run::Kind::LineBreak, std::string(), RunStyle()});
+        } else if (!first && !line.chars.empty()) {
             char32_t next = firstCodePoint(page_.glyphs[line.chars.front().glyph].text);
             char32_t last = lastCodePoint(lastText);
             // Only a hyphen that ends a word: "exam-" joins "ple", a dash between spaces stays.
@@ -60,9 +67,10 @@ public:
             const Glyph &g = page_.glyphs[c.glyph];
             RunStyle style = page_.styles[static_cast<size_t>(g.style)];
             style.size = std::round(g.size * 2) / 2;
-            bool space = i == 0 ? !first && !joinHyphen && !noSpace : line.wordStart[i];
-            if (paragraph_.runs.empty() || paragraph_.runs.back().style != style) {
-                if (space && !paragraph_.runs.empty())
+            bool space = i == 0 ? !first && !joinHyphen && !noSpace && !lineBreak : line.wordStart[i];
+            if (paragraph_.runs.empty() || paragraph_.runs.back().kind != Run::Kind::Text ||
+                paragraph_.runs.back().style != style) {
+                if (space && !paragraph_.runs.empty() && paragraph_.runs.back().kind == Run::Kind::Text)
                     paragraph_.runs.back().text += ' ';
                 paragraph_.runs.push_back(Run{Run::Kind::Text, std::string(), style});
             } else if (space) {
@@ -126,7 +134,7 @@ private:
     }
 
     const PageGlyphs &page_;
-    double bodySize_;
+    double bodySize_, blockLeft_, blockRight_;
     Paragraph paragraph_;
     std::vector<const TextLine *> lines_;
 };
@@ -172,7 +180,7 @@ std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGly
         block.right = right;
         block.top = lines[i].base - lines[i].size;
         block.bottom = lines[j - 1].base + 0.25 * lines[j - 1].size;
-        ParagraphBuilder builder(page, bodySize);
+        ParagraphBuilder builder(page, bodySize, left, right);
         for (size_t k = i; k < j; ++k) {
             if (k > i && startsParagraph(lines[k - 1], lines[k], pitch, left, page)) {
                 block.paragraphs.push_back(builder.finish(left, right, previousLast));

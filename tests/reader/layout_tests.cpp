@@ -107,6 +107,20 @@ TEST(Paragraphs, SplitBySpacingAndIndent) {
     EXPECT_NEAR(paragraphs[2]->firstLineIndent, 18, 0.01);
 }
 
+TEST(Paragraphs, AShortLineEndsWithALineBreak) {
+    Document doc = readPdfBytes([] {
+        PdfBuilder pdf;
+        pdf.page(lines(72, 700, {"a long line that sets the right edge of the block", "short",
+                                 "another long line that reaches that edge too"}),
+                 kHelvetica);
+        return pdf.bytes();
+    }());
+    const std::vector<Paragraph> &paragraphs = doc.pages.at(0).blocks.at(0).paragraphs;
+    ASSERT_EQ(paragraphs.size(), 1u);
+    EXPECT_EQ(paragraphs[0].text(),
+              "a long line that sets the right edge of the block short\nanother long line that reaches that edge too");
+}
+
 TEST(Paragraphs, ABoldLineStartsItsOwn) {
     PdfBuilder pdf;
     pdf.page("BT /F2 10 Tf 12 TL 72 700 Td (Bold heading) Tj T* /F1 10 Tf (body one) Tj T* (body two) Tj ET",
