@@ -43,11 +43,6 @@ bool isRightToLeft(char32_t c) {
     return (c >= 0x0590 && c <= 0x08FF) || (c >= 0xFB1D && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF);
 }
 
-bool isCombiningMark(char32_t c) {
-    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x064B && c <= 0x065F) || c == 0x0670 ||
-           (c >= 0x0591 && c <= 0x05C7);
-}
-
 bool isLowerCaseLetter(char32_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 0xDF && c <= 0xFF && c != 0xF7) ||
            (c >= 0x100 && c <= 0x17F && (c & 1)) || (c >= 0x3B1 && c <= 0x3C9) || (c >= 0x430 && c <= 0x44F);

@@ -11,7 +11,6 @@ void appendUtf8(std::string &out, char32_t c);
 char32_t nextCodePoint(const std::string &text, size_t &pos);
 
 bool isRightToLeft(char32_t c);  // Hebrew and Arabic letters
-bool isCombiningMark(char32_t c);
 bool isLowerCaseLetter(char32_t c);
 
 } // namespace pwt

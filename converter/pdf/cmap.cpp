@@ -309,11 +309,6 @@ bool CMap::findCid(uint32_t code, uint32_t &cid) const {
     return parent_ && parent_->findCid(code, cid);
 }
 
-bool CMap::hasCid(uint32_t code) const {
-    uint32_t cid;
-    return findCid(code, cid);
-}
-
 uint32_t CMap::cid(uint32_t code) const {
     uint32_t c = 0;
     findCid(code, c);

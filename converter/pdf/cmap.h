@@ -22,7 +22,6 @@ public:
     // Reads the code at bytes[pos] along the codespace ranges and advances pos past it.
     uint32_t nextCode(const std::string &bytes, size_t &pos, int &length) const;
 
-    bool hasCid(uint32_t code) const;
     uint32_t cid(uint32_t code) const;       // 0 when unmapped
     std::string text(uint32_t code) const;   // UTF-8; empty when unmapped
     bool vertical() const { return vertical_; }
