@@ -17,7 +17,7 @@ packages=(
     nasm debian-archive-keyring
     wine wine32:i386 wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
     googletest libgtest-dev libgmock-dev
-    libqpdf-dev poppler-data poppler-utils fonts-urw-base35 aglfn
+    libqpdf-dev poppler-data poppler-utils fonts-urw-base35 aglfn libgs10-common
     clang-14 libfuzzer-14-dev
     antiword catdoc wv libreoffice-writer-nogui
     nsis python3
