@@ -66,7 +66,7 @@ struct Captured {
     std::string output;
 };
 
-// What Part 3.2 of the front end does: CreateProcessA on "cmd /c ...", stdout and stderr into one pipe.
+// What the front end's console runner does: CreateProcessA on "cmd /c ...", stdout and stderr into one pipe.
 Captured runThroughCmd(const std::string &commandLine) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;

@@ -10,10 +10,10 @@
 namespace pwt {
 namespace {
 
-std::string pattern(size_t size, unsigned seed) {
+std::string pattern(size_t size, unsigned salt) {
     std::string s(size, '\0');
     for (size_t i = 0; i < size; ++i)
-        s[i] = char((i * 131 + seed * 7 + i / 511) & 0xFF);
+        s[i] = char((i * 131 + salt * 7 + i / 511) & 0xFF);
     return s;
 }
 
