@@ -1,6 +1,7 @@
 #include "choosers/pdf_chooser.h"
 
 #include "choosers/open_dialog_text.h"
+#include "listview/list_view_records.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -10,21 +11,6 @@ namespace {
 // The dialog is given the record in its original 76-byte form; mingw's OPENFILENAMEA carries the later
 // fields.
 static_assert(sizeof(OPENFILENAME_NT4A) == 76);
-
-// The list view's item record as comctl32 5 defines it, ending with iIndent; mingw's LVITEMA is 60 bytes.
-struct ListItemRecord {
-    UINT mask;
-    int iItem;
-    int iSubItem;
-    UINT state;
-    UINT stateMask;
-    char *pszText;
-    int cchTextMax;
-    int iImage;
-    LPARAM lParam;
-    int iIndent;
-};
-static_assert(sizeof(ListItemRecord) == 40);
 
 constexpr DWORD FileBufferSize = 98192;
 
@@ -36,7 +22,7 @@ std::string CurrentDirectory() {
 }
 
 int InsertRow(HWND fileList, int row, const std::string &number) {
-    ListItemRecord item{};
+    ItemRecord item{};
     item.mask = LVIF_TEXT;
     item.iItem = row;
     item.pszText = const_cast<char *>(number.c_str());
@@ -44,7 +30,7 @@ int InsertRow(HWND fileList, int row, const std::string &number) {
 }
 
 void SetCellText(HWND fileList, int row, int column, const std::string &text) {
-    ListItemRecord item{};
+    ItemRecord item{};
     item.iSubItem = column;
     item.pszText = const_cast<char *>(text.c_str());
     SendMessageA(fileList, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));

@@ -1,26 +1,12 @@
 #include "conversion/list_rows.h"
 
+#include "listview/list_view_records.h"
+
 #include <commctrl.h>
 
 #include <vector>
 
 namespace {
-
-// LVITEMA as far as iIndent: the layout that every version of the list view accepts. mingw's headers
-// declare the longer Vista-era record.
-struct ListItem {
-    UINT mask;
-    int iItem;
-    int iSubItem;
-    UINT state;
-    UINT stateMask;
-    char *pszText;
-    int cchTextMax;
-    int iImage;
-    LPARAM lParam;
-    int iIndent;
-};
-static_assert(sizeof(ListItem) == 40, "the 32-bit LVITEMA that ends with iIndent");
 
 const size_t FirstTextBuffer = MAX_PATH, LargestTextBuffer = 1 << 16;
 
@@ -35,7 +21,7 @@ std::string ListCellText(HWND list, int row, int column) {
     // again with a larger one.
     std::vector<char> buffer(FirstTextBuffer);
     for (;;) {
-        ListItem item{};
+        ItemRecord item{};
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
@@ -49,7 +35,7 @@ std::string ListCellText(HWND list, int row, int column) {
 }
 
 void SetListCellText(HWND list, int row, int column, const std::string &text) {
-    ListItem item{};
+    ItemRecord item{};
     item.iSubItem = column;
     item.pszText = const_cast<char *>(text.c_str());
     SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
