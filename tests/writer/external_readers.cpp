@@ -46,7 +46,8 @@ std::string quoted(const std::string &path) { return "'" + path + "'"; }
 
 void convertWithLibreOffice(const std::vector<std::string> &files, const std::string &format,
                             const std::string &outDir) {
-    std::string command = "soffice -env:UserInstallation=file://" + outDir +
+    // LibreOffice writes lengths in its locale's unit (centimetres under zh_CN); the checks read inches.
+    std::string command = "LC_ALL=C.UTF-8 soffice -env:UserInstallation=file://" + outDir +
                           "/profile --headless --convert-to " + format + " --outdir " + quoted(outDir);
     for (const std::string &f : files)
         command += " " + quoted(f);
