@@ -1,5 +1,7 @@
 #include "app/control_window.h"
 
+#include "app/gdi.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -24,6 +26,15 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     // Exceptions cannot unwind through the system's dispatch code.
     try {
+        if (message == WM_ERASEBKGND)
+            return 1;
+        if (message == WM_PAINT) {
+            PaintContext paint(window);
+            RECT client;
+            GetClientRect(window, &client);
+            control->Paint(paint.dc(), client);
+            return 0;
+        }
         LRESULT result = 0;
         if (control->Handle(message, wParam, lParam, result))
             return result;

@@ -6,8 +6,10 @@
 
 #include <windows.h>
 
+// Every control paints its whole client area, so none needs its background erased first.
 struct ControlBase {
     virtual ~ControlBase();
+    virtual void Paint(HDC dc, const RECT &client) = 0;
     // Returns true when the message was handled, with its result in `result`.
     virtual bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) = 0;
     HWND window = nullptr;

@@ -16,20 +16,9 @@ struct PushButton : ControlBase {
     bool focused = false;
 
     explicit PushButton(std::function<void()> onClick) : onClick(std::move(onClick)) {}
-    virtual void Paint(HDC dc, const RECT &client) = 0;
 
-    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override {
+    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &) override {
         switch (message) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintContext paint(window);
-            RECT client;
-            GetClientRect(window, &client);
-            Paint(paint.dc(), client);
-            return true;
-        }
         case WM_MOUSEMOVE:
             if (!hot) {
                 TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};

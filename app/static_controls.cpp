@@ -10,23 +10,9 @@ struct Panel : ControlBase {
     COLORREF background;
     explicit Panel(COLORREF background) : background(background) {}
 
-    bool Handle(UINT message, WPARAM, LPARAM, LRESULT &result) override {
-        switch (message) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintContext paint(window);
-            RECT client;
-            GetClientRect(window, &client);
-            FillSolid(paint.dc(), client, background);
-            return true;
-        }
-        case WM_LBUTTONDOWN:
-            return true;
-        }
-        return false;
-    }
+    void Paint(HDC dc, const RECT &client) override { FillSolid(dc, client, background); }
+
+    bool Handle(UINT message, WPARAM, LPARAM, LRESULT &) override { return message == WM_LBUTTONDOWN; }
 };
 
 struct Label : ControlBase {
@@ -41,34 +27,22 @@ struct Label : ControlBase {
         : text(std::move(text)), font(font), colours(colours), layout(layout), press(press) {}
 
     bool Handle(UINT message, WPARAM, LPARAM, LRESULT &result) override {
-        switch (message) {
-        case WM_ERASEBKGND:
-            result = 1;
+        if (message == WM_LBUTTONDOWN && onPress) {
+            onPress();
             return true;
-        case WM_PAINT:
-            Paint();
-            return true;
-        case WM_LBUTTONDOWN:
-            if (onPress) {
-                onPress();
-                return true;
-            }
-            break;
         }
         return HandlePress(press, window, message, result);
     }
 
-    void Paint() {
-        PaintContext paint(window);
-        RECT client;
-        GetClientRect(window, &client);
-        FillSolid(paint.dc(), client, colours.background);
-        SelectGuard select(paint.dc(), font);
-        SetBkMode(paint.dc(), TRANSPARENT);
-        SetTextColor(paint.dc(), colours.text);
+    void Paint(HDC dc, const RECT &client) override {
+        FillSolid(dc, client, colours.background);
+        SelectGuard select(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, colours.text);
         UINT format = layout == TextLayout::SingleLineCentred ? DT_SINGLELINE | DT_VCENTER | DT_LEFT
                                                               : DT_WORDBREAK | DT_LEFT | DT_TOP;
-        DrawTextA(paint.dc(), text.c_str(), -1, &client, format | DT_NOPREFIX);
+        RECT area = client;
+        DrawTextA(dc, text.c_str(), -1, &area, format | DT_NOPREFIX);
     }
 };
 
@@ -78,21 +52,12 @@ struct FrameLabel : ControlBase {
     FrameLabel(COLORREF edge, COLORREF middle, PressAction press)
         : edge(edge), middle(middle), press(press) {}
 
+    void Paint(HDC dc, const RECT &client) override {
+        for (int y = 0; y < client.bottom; ++y)
+            FillSolid(dc, RECT{0, y, client.right, y + 1}, FrameGradientRow(y, client.bottom, edge, middle));
+    }
+
     bool Handle(UINT message, WPARAM, LPARAM, LRESULT &result) override {
-        switch (message) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintContext paint(window);
-            RECT client;
-            GetClientRect(window, &client);
-            for (int y = 0; y < client.bottom; ++y)
-                FillSolid(paint.dc(), RECT{0, y, client.right, y + 1},
-                          FrameGradientRow(y, client.bottom, edge, middle));
-            return true;
-        }
-        }
         return HandlePress(press, window, message, result);
     }
 };
@@ -105,22 +70,14 @@ struct PictureBox : ControlBase {
     PictureBox(Picture picture, COLORREF background, bool centred, PressAction press)
         : picture(std::move(picture)), background(background), centred(centred), press(press) {}
 
+    void Paint(HDC dc, const RECT &client) override {
+        FillSolid(dc, client, background);
+        int x = centred ? (client.right - picture.width()) / 2 : 0;
+        int y = centred ? (client.bottom - picture.height()) / 2 : 0;
+        picture.Draw(dc, x, y);
+    }
+
     bool Handle(UINT message, WPARAM, LPARAM, LRESULT &result) override {
-        switch (message) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintContext paint(window);
-            RECT client;
-            GetClientRect(window, &client);
-            FillSolid(paint.dc(), client, background);
-            int x = centred ? (client.right - picture.width()) / 2 : 0;
-            int y = centred ? (client.bottom - picture.height()) / 2 : 0;
-            picture.Draw(paint.dc(), x, y);
-            return true;
-        }
-        }
         return HandlePress(press, window, message, result);
     }
 };
