@@ -1,5 +1,7 @@
 #include "cfb_reader.h"
 
+#include "little_endian.h"
+
 #include <cctype>
 #include <cstdint>
 #include <set>
@@ -12,27 +14,13 @@ namespace {
 
 constexpr uint32_t kEndOfChain = 0xFFFFFFFE, kFatSect = 0xFFFFFFFD, kDifSect = 0xFFFFFFFC, kFree = 0xFFFFFFFF;
 
-void require(bool ok, const std::string &what) {
-    if (!ok)
-        throw std::runtime_error(what);
-}
-
-uint32_t u32(const std::string &s, size_t at) {
-    require(at + 4 <= s.size(), "read past the end");
-    return uint32_t(uint8_t(s[at])) | uint32_t(uint8_t(s[at + 1])) << 8 | uint32_t(uint8_t(s[at + 2])) << 16 |
-           uint32_t(uint8_t(s[at + 3])) << 24;
-}
-
-uint16_t u16(const std::string &s, size_t at) {
-    require(at + 2 <= s.size(), "read past the end");
-    return uint16_t(uint8_t(s[at]) | uint8_t(s[at + 1]) << 8);
-}
-
 class Reader {
 public:
     explicit Reader(const std::string &file) : file_(file) {
-        require(file.size() >= 512 && file.compare(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") == 0, "signature");
-        require(u16(file, 0x1A) == 3 && u16(file, 0x1C) == 0xFFFE && u16(file, 0x1E) == 9 && u16(file, 0x20) == 6,
+        require(file.size() >= 512 && file.compare(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") == 0,
+                "signature");
+        require(u16(file, 0x1A) == 3 && u16(file, 0x1C) == 0xFFFE && u16(file, 0x1E) == 9 &&
+                    u16(file, 0x20) == 6,
                 "version 3 header");
         require((file.size() - 512) % 512 == 0, "file is not whole sectors");
         sectorCount_ = uint32_t((file.size() - 512) / 512);
@@ -136,8 +124,8 @@ private:
         return name;
     }
 
-    void collect(const std::string &dir, uint32_t id, std::set<uint32_t> &seen, const std::string *low = nullptr,
-                 const std::string *high = nullptr) {
+    void collect(const std::string &dir, uint32_t id, std::set<uint32_t> &seen,
+                 const std::string *low = nullptr, const std::string *high = nullptr) {
         if (id == 0xFFFFFFFF)
             return;
         require(seen.insert(id).second, "entry reached twice");
@@ -156,10 +144,11 @@ private:
         require(dir[at + 0x42] == 2, "only streams under the root");
         const uint32_t start = u32(dir, at + 0x74), size = u32(dir, at + 0x78);
         require(u32(dir, at + 0x7C) == 0, "size above 4 GiB in version 3");
-        std::string data = size == 0 ? std::string()
+        std::string data = size == 0     ? std::string()
                            : size < 4096 ? readChain(start, miniFat_, 64, &miniStream_)
                                          : readChain(start, fat_, 512, nullptr);
-        require(data.size() >= size && data.size() - size < (size < 4096 ? 64u : 512u), "chain length vs size");
+        require(data.size() >= size && data.size() - size < (size < 4096 ? 64u : 512u),
+                "chain length vs size");
         data.resize(size);
         contents_.streams[name] = std::move(data);
         collect(dir, u32(dir, at + 0x44), seen, low, &name);

@@ -1,5 +1,7 @@
 #include "doc_structure.h"
 
+#include "little_endian.h"
+
 #include <stdexcept>
 #include <vector>
 
@@ -7,23 +9,7 @@ namespace pwt::test {
 
 namespace {
 
-void require(bool ok, const std::string &what) {
-    if (!ok)
-        throw std::runtime_error(what);
-}
-
-uint32_t u32(const std::string &s, size_t at) {
-    require(at + 4 <= s.size(), "read past the end");
-    return uint32_t(uint8_t(s[at])) | uint32_t(uint8_t(s[at + 1])) << 8 | uint32_t(uint8_t(s[at + 2])) << 16 |
-           uint32_t(uint8_t(s[at + 3])) << 24;
-}
-
-uint16_t u16(const std::string &s, size_t at) {
-    require(at + 2 <= s.size(), "read past the end");
-    return uint16_t(uint8_t(s[at]) | uint8_t(s[at + 1]) << 8);
-}
-
-constexpr size_t kFcLcbStart = 154;  // FibBase, csw with fibRgW, cslw with fibRgLw, cbRgFcLcb
+constexpr size_t kFcLcbStart = 154; // FibBase, csw with fibRgW, cslw with fibRgLw, cbRgFcLcb
 
 std::pair<uint32_t, uint32_t> fcLcb(const std::string &word, size_t index) {
     return {u32(word, kFcLcbStart + 8 * index), u32(word, kFcLcbStart + 8 * index + 4)};
@@ -84,7 +70,8 @@ DocStructure checkDocStructure(const std::string &word, const std::string &table
     const auto clx = fcLcb(word, 33);
     require(clx.second == 21 && uint8_t(table.at(clx.first)) == 2 && u32(table, clx.first + 1) == 16,
             "one piece in the piece table");
-    require(u32(table, clx.first + 5) == 0 && u32(table, clx.first + 9) == d.ccpText, "piece covers the text");
+    require(u32(table, clx.first + 5) == 0 && u32(table, clx.first + 9) == d.ccpText,
+            "piece covers the text");
     const uint32_t fc = u32(table, clx.first + 15);
     require((fc & 0x40000000) == 0, "piece is UTF-16");
     const uint32_t fcMin = fc, fcMac = fc + 2 * d.ccpText;
