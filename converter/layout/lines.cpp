@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace pwt {
 namespace {
 
-constexpr double kBaselineTolerance = 0.4;  // of the font size: superscripts stay on their line
+constexpr double kBaselineTolerance = 0.5;  // of the font size: sub- and superscripts stay on their line
 constexpr double kWordGap = 0.1;            // pdftotext's minimum word break
 constexpr double kSizeChangeGap = 0.03;
 constexpr double kDuplicateDistance = 0.15; // glyphs drawn twice for fake bold or shadows
@@ -128,18 +129,29 @@ double medianSize(const std::vector<FrameChar> &chars) {
 void buildLines(std::vector<FrameChar> chars, const PageGlyphs &page, int dir, std::vector<TextLine> &out) {
     std::stable_sort(chars.begin(), chars.end(),
                      [](const FrameChar &a, const FrameChar &b) { return a.base < b.base; });
+    // Chars join the line whose main baseline they are near: the baseline most of the line's largest chars
+    // sit on, so sub- and superscripts on either side of it stay with the text they belong to.
     std::vector<FrameChar> cluster;
-    double clusterBase = 0, clusterSize = 0;
+    std::map<long, int> mainBases;  // baselines of the largest chars, in tenths of a point, and their counts
+    double mainBase = 0, mainSize = 0;
+    int mainCount = 0;
     for (const FrameChar &c : chars) {
-        if (!cluster.empty() && c.base - clusterBase > kBaselineTolerance * std::max(clusterSize, c.size)) {
+        if (!cluster.empty() && c.base - mainBase > kBaselineTolerance * std::max(mainSize, c.size)) {
             finishLine(cluster, page, dir, out);
             cluster.clear();
         }
-        if (cluster.empty()) {
-            clusterBase = c.base;
-            clusterSize = c.size;
+        if (cluster.empty() || (!c.space && c.size > 1.1 * mainSize)) {
+            mainBases.clear();
+            mainSize = c.size;
+            mainCount = 0;
         }
-        clusterSize = std::max(clusterSize, c.space ? 0.0 : c.size);
+        if (c.size >= mainSize / 1.1) {
+            int &count = mainBases[std::lround(c.base * 10)];
+            if (++count > mainCount) {
+                mainCount = count;
+                mainBase = c.base;
+            }
+        }
         cluster.push_back(c);
     }
     if (!cluster.empty())
