@@ -1,4 +1,5 @@
-// Glyph names to Unicode: the Adobe Glyph List plus the uniXXXX, uXXXX, suffix and ligature conventions.
+// Glyph names to Unicode: the Adobe Glyph List plus TeX's math names, the uniXXXX, uXXXX, suffix and ligature
+// conventions.
 #pragma once
 
 #include <string>

@@ -35,6 +35,9 @@ TEST(SimpleFonts, NamedEncodingsAndDifferences) {
         {"<< /BaseEncoding /WinAnsiEncoding /Differences [65 /uni4E2D /ff /germandbls /a_b /B.sc] >>", "(ABCDE)",
          "\u4E2Dff\u00DFabB"},
         {"<< /Differences [97 /fi /u1F600 /Omega] >>", "(abc)", "fi\U0001F600\u2126"},  // the glyph list maps Omega to the ohm sign
+        // TeX's math fonts: names beyond the glyph list, and delimiters and operators in several sizes
+        {"<< /Differences [97 /angbracketleft /bardbl /parenleftbigg /summationdisplay /Rfractur /uniontext] >>",
+         "(abcdef)", "\u27E8\u2016(\u2211\u211C\u222A"},
     };
     for (const Case &c : cases) {
         std::string resources = std::string("<< /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica "
