@@ -3,6 +3,7 @@
 #include "pdf/content_lexer.h"
 #include "pdf/encodings.h"
 #include "pdf/font.h"
+#include "pdf/overlay_marks.h"
 #include "pdf/stream_data.h"
 
 #include <qpdf/QPDFPageObjectHelper.hh>
@@ -171,6 +172,19 @@ void Interpreter::emit(const DecodedChar &c, double tx, double ty) {
             return;
     }
     g.text = c.text;
+    if (!page_.glyphs.empty() && !(inActualText_ && page_.glyphs.size() <= actualTextStart_)) {
+        const Glyph &before = page_.glyphs.back();
+        if (std::string text = combinedText(before, g); !text.empty()) {
+            // The pair takes the place and the advance of the wider glyph, the letter or the symbol.
+            if (before.advance > g.advance) {
+                g.x = before.x;
+                g.y = before.y;
+                g.advance = before.advance;
+            }
+            g.text = std::move(text);
+            page_.glyphs.pop_back();
+        }
+    }
     g.style = styleIndex(invisible ? 0 : colour);
     page_.glyphs.push_back(std::move(g));
 }

@@ -154,5 +154,31 @@ TEST(Visibility, RunsCarryTheFillColour) {
     EXPECT_EQ(page.styles[page.glyphs[2].style].color, 0x808080u);
 }
 
+// A font of 500-unit glyphs, but "m" and "n" that take no room, like TeX's \mapstochar and \not.
+std::string texLikeFont() {
+    std::string widths;
+    for (int code = 32; code <= 126; ++code)
+        widths += code == 'm' || code == 'n' ? "0 " : "500 ";
+    return "<< /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /TeXLike /FirstChar 32 /LastChar 126 /Widths [" +
+           widths + "] /Encoding << /Differences [109 /mapstochar /negationslash 114 /arrowright /similar /tilde] >> "
+                    ">> >> >>";
+}
+
+TEST(Overlays, GlyphsDrawnOnOneSpotReadAsOneCharacter) {
+    struct Case {
+        const char *name, *ops, *expected;
+    } cases[] = {
+        {"a negation slash over equals", "100 700 Td (n=) Tj", "\u2260"},
+        {"a negation slash over a letter", "100 700 Td (nA) Tj", "A\u0338"},
+        {"a bar before an arrow", "100 700 Td (mr) Tj", "\u21A6"},
+        {"a tilde over its letter", "101 704 Td (t) Tj 1 0 0 1 100 700 Tm (X) Tj", "X\u0303"},
+        {"a tilde drawn after its letter", "100 700 Td (X) Tj 1 0 0 1 101 704 Tm (t) Tj", "X\u0303"},
+        {"a tilde beside a letter stays", "100 700 Td (Xt) Tj", "X\u02DC"},
+        {"a tilde over equals", "100 703 Td (s) Tj 1 0 0 1 100 700 Tm (=) Tj", "\u2245"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(textOf(glyphsOf(std::string("BT /F1 10 Tf ") + c.ops + " ET", texLikeFont())), c.expected) << c.name;
+}
+
 } // namespace
 } // namespace pwt::test
