@@ -38,6 +38,25 @@ char32_t lastCodePoint(const std::string &s) {
     return s.empty() ? 0 : nextCodePoint(s, pos);
 }
 
+struct LineJoin {
+    bool dropHyphen = false;  // the hyphen only broke the word
+    bool space = true;
+};
+
+// How a line's text continues the text before it.
+LineJoin joinLines(const std::string &lastText, char32_t next) {
+    char32_t last = lastCodePoint(lastText);
+    // Only a hyphen that ends a word: "exam-" joins "ple", a dash between spaces stays.
+    char before = lastText.size() >= 2 ? lastText[lastText.size() - 2] : ' ';
+    bool hyphen = last == '-' && (std::isalpha(static_cast<unsigned char>(before)) || (before & 0x80));
+    LineJoin join;
+    // Before a lower-case letter the hyphen only broke the word; before a capital or a digit it belongs
+    // to a compound ("Schwarz-Weiß") and stays.
+    join.dropHyphen = hyphen && isLowerCaseLetter(next);
+    join.space = !(isCjk(last) && isCjk(next)) && !(hyphen && isAlphanumeric(next));
+    return join;
+}
+
 class ParagraphBuilder {
 public:
     ParagraphBuilder(const PageGlyphs &page, double bodySize, double blockLeft, double blockRight)
@@ -52,13 +71,9 @@ public:
         if (lineBreak) {
             paragraph_.runs.push_back(Run{Run::Kind::LineBreak, std::string(), RunStyle()});
         } else if (!first && !line.chars.empty()) {
-            char32_t next = firstCodePoint(page_.glyphs[line.chars.front().glyph].text);
-            char32_t last = lastCodePoint(lastText);
-            // Only a hyphen that ends a word: "exam-" joins "ple", a dash between spaces stays.
-            char before = lastText.size() >= 2 ? lastText[lastText.size() - 2] : ' ';
-            bool wordBefore = std::isalpha(static_cast<unsigned char>(before)) || (before & 0x80);
-            joinHyphen = last == '-' && wordBefore && isLowerCaseLetter(next);
-            noSpace = isCjk(last) && isCjk(next);
+            LineJoin join = joinLines(lastText, firstCodePoint(page_.glyphs[line.chars.front().glyph].text));
+            joinHyphen = join.dropHyphen;
+            noSpace = !join.space;
             if (joinHyphen)
                 paragraph_.runs.back().text.pop_back();
         }
@@ -153,6 +168,43 @@ bool startsParagraph(const TextLine &prev, const TextLine &line, double pitch, d
     return indented || std::fabs(line.size - prev.size) > 0.15 * prev.size || allBold(prev, page) != allBold(line, page);
 }
 
+bool endsSentence(char32_t c) {
+    return c == '.' || c == '!' || c == '?' || c == ':' || c == 0x3002 || c == 0xFF01 || c == 0xFF1F || c == 0xFF1A;
+}
+
+// A paragraph that runs from the foot of one column on to the head of the next: the column's last line
+// is full, the next column starts higher up, unindented, in the same style, and mid-sentence.
+bool runsOn(const TextLine &last, const Block &lastBlock, const TextLine &next, const Block &nextBlock,
+            const PageGlyphs &page) {
+    if (last.dir != next.dir || next.base >= last.base || last.chars.empty() || next.chars.empty() ||
+        last.x1 < lastBlock.right - last.size || next.x0 - nextBlock.left > 0.3 * next.size ||
+        std::fabs(last.size - next.size) > 0.15 * last.size || allBold(last, page) != allBold(next, page))
+        return false;
+    char32_t end = lastCodePoint(page.glyphs[last.chars.back().glyph].text);
+    char32_t start = firstCodePoint(page.glyphs[next.chars.front().glyph].text);
+    return isLowerCaseLetter(start) || (isCjk(start) && isCjk(end) && !endsSentence(end));
+}
+
+void appendParagraph(Paragraph &into, Paragraph &&from) {
+    std::vector<Run> &runs = into.runs;
+    if (runs.empty() || runs.back().kind != Run::Kind::Text || from.runs.empty() ||
+        from.runs.front().kind != Run::Kind::Text) {
+        runs.insert(runs.end(), from.runs.begin(), from.runs.end());
+        return;
+    }
+    LineJoin join = joinLines(runs.back().text, firstCodePoint(from.runs.front().text));
+    if (join.dropHyphen)
+        runs.back().text.pop_back();
+    if (join.space)
+        runs.back().text += ' ';
+    for (Run &run : from.runs) {
+        if (runs.back().kind == Run::Kind::Text && run.kind == Run::Kind::Text && runs.back().style == run.style)
+            runs.back().text += run.text;
+        else
+            runs.push_back(std::move(run));
+    }
+}
+
 } // namespace
 
 std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGlyphs &page, double bodySize) {
@@ -191,7 +243,13 @@ std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGly
         }
         if (!builder.empty())
             block.paragraphs.push_back(builder.finish(left, right, previousLast));
-        blocks.push_back(std::move(block));
+        if (i > 0 && !blocks.empty() && !blocks.back().paragraphs.empty() &&
+            runsOn(lines[i - 1], blocks.back(), lines[i], block, page)) {
+            appendParagraph(blocks.back().paragraphs.back(), std::move(block.paragraphs.front()));
+            block.paragraphs.erase(block.paragraphs.begin());
+        }
+        if (!block.paragraphs.empty())
+            blocks.push_back(std::move(block));
         i = j;
     }
     return blocks;

@@ -10,6 +10,7 @@ namespace {
 constexpr double kGutter = 0.7;          // of the region's median font size: the narrowest column gap
 constexpr double kSingleLineGutter = 3;  // within one line only a wide gap separates columns
 constexpr double kMinColumnWidth = 3;   // of the font size: narrower strips (line numbers) stay in their rows
+constexpr double kRowGroupGap = 2.5;     // of the font size: farther rows are not read as one set of columns
 constexpr int kMaxDepth = 48;
 
 struct Gap {
@@ -36,6 +37,27 @@ struct Cutter {
         if (right - reach >= minGap)
             gaps.push_back({reach, right});
         return gaps;
+    }
+
+    static double verticalSpan(const std::vector<FrameChar> &chars) {
+        double top = chars.front().top(), bottom = chars.front().bottom();
+        for (const FrameChar &c : chars) {
+            top = std::min(top, c.top());
+            bottom = std::max(bottom, c.bottom());
+        }
+        return bottom - top;
+    }
+
+    // Whether an empty band of at least minGap runs across the whole region.
+    static bool hasWideBand(std::vector<FrameChar> chars, double minGap) {
+        std::sort(chars.begin(), chars.end(), [](const FrameChar &a, const FrameChar &b) { return a.top() < b.top(); });
+        double reach = chars.front().bottom();
+        for (const FrameChar &c : chars) {
+            if (c.top() - reach >= minGap)
+                return true;
+            reach = std::max(reach, c.bottom());
+        }
+        return false;
     }
 
     static std::vector<Gap> intersect(const std::vector<Gap> &a, const std::vector<Gap> &b, double minGap) {
@@ -83,18 +105,25 @@ struct Cutter {
                 ++k;
         }
         if (!gutters.empty()) {
+            std::vector<std::vector<FrameChar>> columns(1);
             size_t k = 0;
-            std::vector<FrameChar> column;
             for (const FrameChar &c : chars) {  // sorted along the text by gapsAlong
                 while (k < gutters.size() && c.x0 >= gutters[k].to) {
-                    cut(std::move(column), depth + 1);
-                    column.clear();
+                    columns.emplace_back();
                     ++k;
                 }
-                column.push_back(c);
+                columns.back().push_back(c);
             }
-            cut(std::move(column), depth + 1);
-            return;
+            // A short column beside a region split by a wide empty band (the last column of a table, with
+            // text above and below the table) is only part of one band: the bands come first.
+            bool shortColumn = std::any_of(columns.begin(), columns.end(), [&](const std::vector<FrameChar> &col) {
+                return verticalSpan(col) < 0.5 * (bottom - top);
+            });
+            if (!shortColumn || !hasWideBand(chars, kRowGroupGap * size)) {
+                for (std::vector<FrameChar> &column : columns)
+                    cut(std::move(column), depth + 1);
+                return;
+            }
         }
 
         // Rows: horizontal gaps between the chars' vertical extents.
@@ -119,15 +148,17 @@ struct Cutter {
         // A gap is interior to rows when one of their chars ends before it and one starts after it.
         struct RowShape {
             std::vector<Gap> gaps;
-            double minX1, maxX0;
+            double minX1, maxX0, top, bottom;
         };
         std::vector<RowShape> shapes;
         shapes.reserve(rows.size());
         for (std::vector<FrameChar> &row : rows) {
-            RowShape shape{gapsAlong(row, minGap, left, right), right, left};
+            RowShape shape{gapsAlong(row, minGap, left, right), right, left, row.front().top(), row.front().bottom()};
             for (const FrameChar &c : row) {
                 shape.minX1 = std::min(shape.minX1, c.x1);
                 shape.maxX0 = std::max(shape.maxX0, c.x0);
+                shape.top = std::min(shape.top, c.top());
+                shape.bottom = std::max(shape.bottom, c.bottom());
             }
             shapes.push_back(std::move(shape));
         }
@@ -140,6 +171,9 @@ struct Cutter {
             double lo = shapes[i].minX1, hi = shapes[i].maxX0;
             size_t j = i + 1;
             for (; j < rows.size(); ++j) {
+                // Text far below (footnotes under a table) is not part of the columns above it.
+                if (shapes[j].top - shapes[j - 1].bottom > kRowGroupGap * size)
+                    break;
                 std::vector<Gap> next = intersect(common, shapes[j].gaps, minGap);
                 double nextLo = std::min(lo, shapes[j].minX1), nextHi = std::max(hi, shapes[j].maxX0);
                 if (!interior(next, nextLo, nextHi))

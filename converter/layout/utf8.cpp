@@ -48,4 +48,9 @@ bool isLowerCaseLetter(char32_t c) {
            (c >= 0x100 && c <= 0x17F && (c & 1)) || (c >= 0x3B1 && c <= 0x3C9) || (c >= 0x430 && c <= 0x44F);
 }
 
+bool isAlphanumeric(char32_t c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x4FF);
+}
+
 } // namespace pwt

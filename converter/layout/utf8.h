@@ -12,5 +12,6 @@ char32_t nextCodePoint(const std::string &text, size_t &pos);
 
 bool isRightToLeft(char32_t c);  // Hebrew and Arabic letters
 bool isLowerCaseLetter(char32_t c);
+bool isAlphanumeric(char32_t c);  // Latin, Greek and Cyrillic letters and digits
 
 } // namespace pwt

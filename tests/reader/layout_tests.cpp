@@ -40,6 +40,18 @@ TEST(ReadingOrder, NarrowStripsStayInTheirRows) {
     EXPECT_EQ(pageText(content, kHelvetica), "1 int main() { 2 return 0; 3 }");
 }
 
+TEST(ReadingOrder, FootnotesUnderATableComeAfterIt) {
+    // The table's last column lies beyond the body text, so a gutter runs from the top of the page to its
+    // foot beside it; the empty bands above and below the table still come first.
+    std::string content = lines(72, 700, {"body text across the width of the page"}) +
+                          lines(72, 640, {"key one", "key two", "key three"}) +
+                          lines(160, 640, {"value one", "value two", "value three"}) +
+                          lines(400, 640, {"last one", "last two", "last three"}) + lines(72, 120, {"1 a footnote"});
+    std::string text = pageText(content, kHelvetica);
+    EXPECT_EQ(text.rfind("body text", 0), 0u) << text;
+    EXPECT_EQ(text.find("1 a footnote"), text.size() - 12) << text;
+}
+
 TEST(ReadingOrder, ContentOrderDoesNotMatter) {
     std::string content = "BT /F1 10 Tf 72 688 Td (second) Tj ET BT /F1 10 Tf 72 700 Td (first) Tj ET "
                           "BT /F1 10 Tf 120 688 Td (line) Tj ET";
@@ -68,18 +80,22 @@ TEST(Words, GapsAndDuplicates) {
         {"kerning stays inside a word", "[(W) 80 (ord)] TJ", "Word"},
         {"a wide adjustment is a space", "[(two) -300 (words)] TJ", "two words"},
         {"fake bold drawn twice", "(Bold) Tj 0.3 0 Td (Bold) Tj", "Bold"},
-        {"superscript on its line", "(x) Tj 3 Ts 7 Tf (2) Tj 0 Ts 10 Tf ( = 4) Tj", "x2 = 4"},
+        {"superscript on its line", "(x) Tj 3 Ts /F1 7 Tf (2) Tj 0 Ts /F1 10 Tf ( = 4) Tj", "x2 = 4"},
+        {"sub- and superscripts on one line",
+         "(x) Tj -3 Ts /F1 7 Tf (i) Tj 0 Ts /F1 10 Tf ( + y) Tj 4 Ts /F1 7 Tf (2) Tj", "xi + y2"},
+        {"raised and lowered at full size", "(x) Tj -3 Ts (i) Tj 0 Ts ( + y) Tj 4 Ts (2) Tj", "xi + y2"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(pageText(std::string("BT /F1 10 Tf 100 700 Td ") + c.ops + " ET", kHelvetica), c.expected) << c.name;
 }
 
-TEST(Paragraphs, HyphensJoinOnlyBeforeLowerCase) {
+TEST(Paragraphs, LineEndHyphens) {
     struct Case {
         const char *first, *second, *expected;
     } cases[] = {
         {"an exam-", "ple here", "an example here"},
-        {"the Foo-", "Bar case", "the Foo- Bar case"},
+        {"the Foo-", "Bar case", "the Foo-Bar case"},
+        {"Windows-", "95 here", "Windows-95 here"},
         {"x -", "dash", "x - dash"},
     };
     for (const Case &c : cases)
@@ -105,6 +121,26 @@ TEST(Paragraphs, SplitBySpacingAndIndent) {
     EXPECT_NEAR(paragraphs[0]->lineSpacing, 12, 0.01);
     EXPECT_NEAR(paragraphs[1]->spaceBefore, 28 - 10 - 2.5, 0.01);  // baselines 28 apart, less the lines' extents
     EXPECT_NEAR(paragraphs[2]->firstLineIndent, 18, 0.01);
+}
+
+TEST(Paragraphs, AParagraphRunsOnIntoTheNextColumn) {
+    // The next column starts mid-sentence with a lower-case word: the paragraph goes on; a capital starts
+    // a paragraph of its own.
+    std::vector<std::string> texts;
+    for (const char *head : {"words of the column", "Words of the column"}) {
+        Document doc = readPdfBytes([&] {
+            PdfBuilder pdf;
+            pdf.page(lines(72, 700, {"words of the column", "words of the column"}) +
+                         lines(320, 700, {head, "words of the column"}),
+                     kHelvetica);
+            return pdf.bytes();
+        }());
+        for (const Block &b : doc.pages.at(0).blocks)
+            for (const Paragraph &p : b.paragraphs)
+                texts.push_back(p.text());
+    }
+    std::string column = "words of the column words of the column";
+    EXPECT_EQ(texts, (std::vector<std::string>{column + " " + column, column, "W" + column.substr(1)}));
 }
 
 TEST(Paragraphs, AShortLineEndsWithALineBreak) {
