@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -47,10 +48,13 @@ struct Floor {
 };
 
 // Each a little under what the reader reached when it was last tuned (scripts/corpus-scores prints them).
+// pdftotext's own order holds D02, D03 and D12 down: it reads D02's footnotes inside the table above them,
+// puts the head of D03's second column before the first, and interleaves D12's columns.
+// ReadingOrderOfTheManifest checks the order those files have on the page.
 const Floor kFloors[] = {
-    {"D01-libreoffice-writer-trivial", 0.99}, {"D02-google-doc", 0.84},        {"D03-multicolumn", 0.81},
-    {"D07-GeoTopo", 0.83},                    {"D08-pdflatex-image", 0.99},    {"D09-pdflatex-forms", 0.99},
-    {"D10-maint-guide.zh-tw", 0.98},          {"D11-xeCJK", 0.95},             {"D12-octave-refcard-a4", 0.45},
+    {"D01-libreoffice-writer-trivial", 0.99}, {"D02-google-doc", 0.79},        {"D03-multicolumn", 0.82},
+    {"D07-GeoTopo", 0.87},                    {"D08-pdflatex-image", 0.99},    {"D09-pdflatex-forms", 0.99},
+    {"D10-maint-guide.zh-tw", 0.98},          {"D11-xeCJK", 0.96},             {"D12-octave-refcard-a4", 0.45},
     {"D13-developers-reference", 0.98},       {"D14-install.zh_CN", 0.98},     {"D15-maint-guide.en.encrypted", 0.98},
 };
 
@@ -93,6 +97,38 @@ TEST_F(Corpus, PasswordAndDamage) {
             EXPECT_EQ(e.code(), ExitCannotRead) << name;
         }
     }
+}
+
+// Texts that must appear in this order.
+void expectInOrder(const std::string &text, std::initializer_list<const char *> parts, const char *name) {
+    size_t at = 0;
+    for (const char *part : parts) {
+        size_t found = text.find(part, at);
+        ASSERT_NE(found, std::string::npos) << name << ": \"" << part << "\" is missing or out of order";
+        at = found + std::strlen(part);
+    }
+}
+
+TEST_F(Corpus, ReadingOrderOfTheManifest) {
+    auto textOf = [&](const char *name) {
+        std::ostringstream text;
+        writeText(readTestPdf(pdf(name)), text);
+        return text.str();
+    };
+    // The first column, then the second, whose first paragraph goes on from the foot of the first.
+    expectInOrder(textOf("D03-multicolumn"),
+                  {"Abstract", "This is a sample document", "Vivamus viverra fermentum felis. Donec nonummy "
+                                                            "pellentesque ante."},
+                  "D03");
+    // Page 1 of the reference card, column by column.
+    expectInOrder(textOf("D12-octave-refcard-a4"),
+                  {"Starting Octave", "Stopping Octave", "Getting Help", "Motion in Info", "Searching in Info",
+                   "Inserting or Changing Text", "Killing and Yanking", "Command Completion and History",
+                   "Shell Commands", "Multi-dimensional Arrays", "Sparse Matrices", "Ranges",
+                   "Selected Built-in Functions"},
+                  "D12");
+    // The table's last cell, then the footnotes under it.
+    expectInOrder(textOf("D02-google-doc"), {"Population", "453", "2021 estimate", "2020 estimate"}, "D02");
 }
 
 TEST_F(Corpus, RightToLeftInLogicalOrder) {
