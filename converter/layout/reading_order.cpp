@@ -48,6 +48,15 @@ struct Cutter {
         return bottom - top;
     }
 
+    static double horizontalSpan(const std::vector<FrameChar> &chars) {
+        double from = chars.front().x0, to = chars.front().x1;
+        for (const FrameChar &c : chars) {
+            from = std::min(from, c.x0);
+            to = std::max(to, c.x1);
+        }
+        return to - from;
+    }
+
     // Whether an empty band of at least minGap runs across the whole region.
     static bool hasWideBand(std::vector<FrameChar> chars, double minGap) {
         std::sort(chars.begin(), chars.end(), [](const FrameChar &a, const FrameChar &b) { return a.top() < b.top(); });
@@ -114,10 +123,11 @@ struct Cutter {
                 }
                 columns.back().push_back(c);
             }
-            // A short column beside a region split by a wide empty band (the last column of a table, with
-            // text above and below the table) is only part of one band: the bands come first.
+            // A narrow, short column beside a region split by a wide empty band (the last column of a table,
+            // with text above and below the table) is only part of one band: the bands come first. Real
+            // columns are wider, even where the last one ends early.
             bool shortColumn = std::any_of(columns.begin(), columns.end(), [&](const std::vector<FrameChar> &col) {
-                return verticalSpan(col) < 0.5 * (bottom - top);
+                return verticalSpan(col) < 0.5 * (bottom - top) && horizontalSpan(col) < 0.25 * (right - left);
             });
             if (!shortColumn || !hasWideBand(chars, kRowGroupGap * size)) {
                 for (std::vector<FrameChar> &column : columns)

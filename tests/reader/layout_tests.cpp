@@ -52,6 +52,16 @@ TEST(ReadingOrder, FootnotesUnderATableComeAfterIt) {
     EXPECT_EQ(text.find("1 a footnote"), text.size() - 12) << text;
 }
 
+TEST(ReadingOrder, AShortLastColumnStaysAColumn) {
+    // The last page of an article: the second column ends early, and a wide gap in the first column below
+    // its end does not cut the page into bands.
+    std::string content = lines(72, 700, {"left column, line one", "left column, line two"}) +
+                          lines(72, 640, {"left column after a gap", "and its last line"}) +
+                          lines(320, 700, {"right column, line one", "right column, line two"});
+    EXPECT_EQ(pageText(content, kHelvetica), "left column, line one left column, line two left column after a gap "
+                                             "and its last line right column, line one right column, line two");
+}
+
 TEST(ReadingOrder, ContentOrderDoesNotMatter) {
     std::string content = "BT /F1 10 Tf 72 688 Td (second) Tj ET BT /F1 10 Tf 72 700 Td (first) Tj ET "
                           "BT /F1 10 Tf 120 688 Td (line) Tj ET";
