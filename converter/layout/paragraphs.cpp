@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <iterator>
 
 namespace pwt {
 namespace {
@@ -169,7 +170,8 @@ bool startsParagraph(const TextLine &prev, const TextLine &line, double pitch, d
 }
 
 bool endsSentence(char32_t c) {
-    return c == '.' || c == '!' || c == '?' || c == ':' || c == 0x3002 || c == 0xFF01 || c == 0xFF1F || c == 0xFF1A;
+    return c == '.' || c == '!' || c == '?' || c == ':' || c == 0x3002 || c == 0xFF01 || c == 0xFF1F ||
+           c == 0xFF1A;
 }
 
 // A paragraph that runs from the foot of one column on to the head of the next: the column's last line
@@ -189,7 +191,8 @@ void appendParagraph(Paragraph &into, Paragraph &&from) {
     std::vector<Run> &runs = into.runs;
     if (runs.empty() || runs.back().kind != Run::Kind::Text || from.runs.empty() ||
         from.runs.front().kind != Run::Kind::Text) {
-        runs.insert(runs.end(), from.runs.begin(), from.runs.end());
+        runs.insert(runs.end(), std::make_move_iterator(from.runs.begin()),
+                    std::make_move_iterator(from.runs.end()));
         return;
     }
     LineJoin join = joinLines(runs.back().text, firstCodePoint(from.runs.front().text));
@@ -198,7 +201,8 @@ void appendParagraph(Paragraph &into, Paragraph &&from) {
     if (join.space)
         runs.back().text += ' ';
     for (Run &run : from.runs) {
-        if (runs.back().kind == Run::Kind::Text && run.kind == Run::Kind::Text && runs.back().style == run.style)
+        bool sameStyle = runs.back().style == run.style;
+        if (runs.back().kind == Run::Kind::Text && run.kind == Run::Kind::Text && sameStyle)
             runs.back().text += run.text;
         else
             runs.push_back(std::move(run));
@@ -243,7 +247,7 @@ std::vector<Block> buildBlocks(const std::vector<TextLine> &lines, const PageGly
         }
         if (!builder.empty())
             block.paragraphs.push_back(builder.finish(left, right, previousLast));
-        if (i > 0 && !blocks.empty() && !blocks.back().paragraphs.empty() &&
+        if (!blocks.empty() && !blocks.back().paragraphs.empty() &&
             runsOn(lines[i - 1], blocks.back(), lines[i], block, page)) {
             appendParagraph(blocks.back().paragraphs.back(), std::move(block.paragraphs.front()));
             block.paragraphs.erase(block.paragraphs.begin());

@@ -39,27 +39,26 @@ struct Cutter {
         return gaps;
     }
 
-    static double verticalSpan(const std::vector<FrameChar> &chars) {
-        double top = chars.front().top(), bottom = chars.front().bottom();
-        for (const FrameChar &c : chars) {
-            top = std::min(top, c.top());
-            bottom = std::max(bottom, c.bottom());
-        }
-        return bottom - top;
-    }
+    struct Extent {
+        double left, right, top, bottom;
+    };
 
-    static double horizontalSpan(const std::vector<FrameChar> &chars) {
-        double from = chars.front().x0, to = chars.front().x1;
+    // The box around chars, which are never empty.
+    static Extent extentOf(const std::vector<FrameChar> &chars) {
+        Extent e{chars.front().x0, chars.front().x1, chars.front().top(), chars.front().bottom()};
         for (const FrameChar &c : chars) {
-            from = std::min(from, c.x0);
-            to = std::max(to, c.x1);
+            e.left = std::min(e.left, c.x0);
+            e.right = std::max(e.right, c.x1);
+            e.top = std::min(e.top, c.top());
+            e.bottom = std::max(e.bottom, c.bottom());
         }
-        return to - from;
+        return e;
     }
 
     // Whether an empty band of at least minGap runs across the whole region.
     static bool hasWideBand(std::vector<FrameChar> chars, double minGap) {
-        std::sort(chars.begin(), chars.end(), [](const FrameChar &a, const FrameChar &b) { return a.top() < b.top(); });
+        std::sort(chars.begin(), chars.end(),
+                  [](const FrameChar &a, const FrameChar &b) { return a.top() < b.top(); });
         double reach = chars.front().bottom();
         for (const FrameChar &c : chars) {
             if (c.top() - reach >= minGap)
@@ -88,14 +87,8 @@ struct Cutter {
             return;
         }
         double size = medianSize(chars);
-        double left = chars.front().x0, right = chars.front().x1;
-        double top = chars.front().top(), bottom = chars.front().bottom();
-        for (const FrameChar &c : chars) {
-            left = std::min(left, c.x0);
-            right = std::max(right, c.x1);
-            top = std::min(top, c.top());
-            bottom = std::max(bottom, c.bottom());
-        }
+        Extent region = extentOf(chars);
+        double left = region.left, right = region.right, top = region.top, bottom = region.bottom;
         double minGap = (bottom - top < 1.5 * size ? kSingleLineGutter : kGutter) * size;
 
         // Columns: interior gaps through the whole region.
@@ -126,9 +119,11 @@ struct Cutter {
             // A narrow, short column beside a region split by a wide empty band (the last column of a table,
             // with text above and below the table) is only part of one band: the bands come first. Real
             // columns are wider, even where the last one ends early.
-            bool shortColumn = std::any_of(columns.begin(), columns.end(), [&](const std::vector<FrameChar> &col) {
-                return verticalSpan(col) < 0.5 * (bottom - top) && horizontalSpan(col) < 0.25 * (right - left);
-            });
+            auto narrowAndShort = [&](const std::vector<FrameChar> &column) {
+                Extent e = extentOf(column);
+                return e.bottom - e.top < 0.5 * (bottom - top) && e.right - e.left < 0.25 * (right - left);
+            };
+            bool shortColumn = std::any_of(columns.begin(), columns.end(), narrowAndShort);
             if (!shortColumn || !hasWideBand(chars, kRowGroupGap * size)) {
                 for (std::vector<FrameChar> &column : columns)
                     cut(std::move(column), depth + 1);
@@ -158,17 +153,16 @@ struct Cutter {
         // A gap is interior to rows when one of their chars ends before it and one starts after it.
         struct RowShape {
             std::vector<Gap> gaps;
-            double minX1, maxX0, top, bottom;
+            double minX1, maxX0;
+            Extent extent;
         };
         std::vector<RowShape> shapes;
         shapes.reserve(rows.size());
         for (std::vector<FrameChar> &row : rows) {
-            RowShape shape{gapsAlong(row, minGap, left, right), right, left, row.front().top(), row.front().bottom()};
+            RowShape shape{gapsAlong(row, minGap, left, right), right, left, extentOf(row)};
             for (const FrameChar &c : row) {
                 shape.minX1 = std::min(shape.minX1, c.x1);
                 shape.maxX0 = std::max(shape.maxX0, c.x0);
-                shape.top = std::min(shape.top, c.top());
-                shape.bottom = std::max(shape.bottom, c.bottom());
             }
             shapes.push_back(std::move(shape));
         }
@@ -182,7 +176,7 @@ struct Cutter {
             size_t j = i + 1;
             for (; j < rows.size(); ++j) {
                 // Text far below (footnotes under a table) is not part of the columns above it.
-                if (shapes[j].top - shapes[j - 1].bottom > kRowGroupGap * size)
+                if (shapes[j].extent.top - shapes[j - 1].extent.bottom > kRowGroupGap * size)
                     break;
                 std::vector<Gap> next = intersect(common, shapes[j].gaps, minGap);
                 double nextLo = std::min(lo, shapes[j].minX1), nextHi = std::max(hi, shapes[j].maxX0);

@@ -35,13 +35,25 @@ std::string combiningAccent(const std::string &accent) {
     return it != marks.end() ? it->second : std::string();
 }
 
-// Position along the writing direction and down across it, in the glyph's own frame.
-void frame(const Glyph &g, double x, double y, double &along, double &across) {
+// The glyph's origin along its writing direction and down across it.
+void frame(const Glyph &g, double &along, double &across) {
     switch (g.dir) {
-    case 1: along = y; across = -x; break;
-    case 2: along = -x; across = -y; break;
-    case 3: along = -y; across = x; break;
-    default: along = x; across = y; break;
+    case 1:
+        along = g.y;
+        across = -g.x;
+        break;
+    case 2:
+        along = -g.x;
+        across = -g.y;
+        break;
+    case 3:
+        along = -g.y;
+        across = g.x;
+        break;
+    default:
+        along = g.x;
+        across = g.y;
+        break;
     }
 }
 
@@ -50,8 +62,8 @@ bool accentOver(const Glyph &accent, const Glyph &letter) {
     if (accent.dir != letter.dir || letter.advance <= 0)
         return false;
     double accentAlong, accentAcross, letterAlong, letterAcross;
-    frame(accent, accent.x, accent.y, accentAlong, accentAcross);
-    frame(letter, letter.x, letter.y, letterAlong, letterAcross);
+    frame(accent, accentAlong, accentAcross);
+    frame(letter, letterAlong, letterAcross);
     double middle = accentAlong + accent.advance / 2;
     return middle > letterAlong && middle < letterAlong + letter.advance &&
            accentAcross <= letterAcross + 0.1 * letter.size && letterAcross - accentAcross < letter.size;
